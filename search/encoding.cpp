@@ -1,0 +1,85 @@
+#include "search/encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace search {
+namespace {
+
+// Decodes the sequence at text[pos]; returns its length, or 0 when it is not
+// strict UTF-8.
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code_point) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length = 0;
+  char32_t min = 0;
+  if (lead < 0x80) {
+    code_point = lead;
+    return 1;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, code_point = lead & 0x1F, min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, code_point = lead & 0x0F, min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, code_point = lead & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (pos + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+    code_point = (code_point << 6) | (byte(i) & 0x3F);
+  }
+  const bool surrogate = code_point >= 0xD800 && code_point <= 0xDFFF;
+  if (code_point < min || code_point > 0x10FFFF || surrogate) return 0;
+  return length;
+}
+
+// Code points of the bytes 0x80 to 0x9F; 0 where Windows-1252 has no character.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::optional<char> Windows1252Byte(char32_t code_point) {
+  if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
+    return static_cast<char>(code_point);
+  }
+  for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+    if (kWindows1252High[i] != 0 && kWindows1252High[i] == code_point) {
+      return static_cast<char>(0x80 + i);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+  char32_t code_point = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {  // the common case, kept cheap
+      ++pos;
+      continue;
+    }
+    const std::size_t length = DecodeUtf8(text, pos, code_point);
+    if (length == 0) return false;
+    pos += length;
+  }
+  return true;
+}
+
+std::optional<std::string> Utf8ToWindows1252(std::string_view utf8) {
+  if (!IsValidUtf8(utf8)) return std::string(utf8);
+  std::string result;
+  char32_t code_point = 0;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    pos += DecodeUtf8(utf8, pos, code_point);
+    const auto byte = Windows1252Byte(code_point);
+    if (!byte) return std::nullopt;
+    result += *byte;
+  }
+  return result;
+}
+
+}  // namespace search

@@ -1,0 +1,114 @@
+#include "search/pair_search.h"
+
+#include <bit>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "search/transcription.h"
+
+namespace search {
+namespace {
+
+constexpr std::int32_t kProgressInterval = 100;
+
+// Second-list positions grouped by the text their word becomes after the
+// substitution: an open-addressing table of groups, each a chain of positions
+// in ascending order.
+class CandidateIndex final {
+ public:
+  CandidateIndex(const SearchState& state, std::string_view from, std::string_view to)
+      : words_(state.Words), second_list_(state.SecondList) {
+    const std::size_t count = second_list_.size();
+    offsets_.reserve(count + 1);
+    std::size_t text_bytes = 0;
+    for (const std::int32_t word : second_list_) text_bytes += words_[word].size();
+    text_.reserve(text_bytes);
+    for (const std::int32_t word : second_list_) {
+      offsets_.push_back(text_.size());
+      AppendSubstituted(text_, words_[word], from, to);
+    }
+    offsets_.push_back(text_.size());
+
+    slots_.assign(std::bit_ceil(count * 2 + 1), Slot{});
+    next_.assign(count, kNone);
+    // Inserting from the back and prepending leaves every chain ascending.
+    for (std::size_t k = count; k-- > 0;) Insert(static_cast<std::int32_t>(k));
+  }
+
+  // Calls on_match(k) for each second-list position k whose candidate is `text`, ascending.
+  template <typename OnMatch>
+  void ForEachMatch(std::string_view text, OnMatch&& on_match) const {
+    const std::size_t hash = std::hash<std::string_view>{}(text);
+    for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
+      const Slot& entry = slots_[slot];
+      if (entry.head == kNone) return;
+      if (entry.hash == hash && Candidate(entry.head) == text) {
+        for (std::int32_t k = entry.head; k != kNone; k = next_[k]) on_match(k);
+        return;
+      }
+    }
+  }
+
+ private:
+  static constexpr std::int32_t kNone = -1;
+  struct Slot {
+    std::size_t hash = 0;
+    std::int32_t head = kNone;
+  };
+
+  [[nodiscard]] std::size_t Mask() const { return slots_.size() - 1; }
+
+  [[nodiscard]] std::string_view Candidate(std::int32_t k) const {
+    return std::string_view(text_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
+  }
+
+  void Insert(std::int32_t k) {
+    const std::string_view text = Candidate(k);
+    const std::size_t hash = std::hash<std::string_view>{}(text);
+    for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
+      Slot& entry = slots_[slot];
+      if (entry.head == kNone || (entry.hash == hash && Candidate(entry.head) == text)) {
+        next_[k] = entry.head;
+        entry = Slot{hash, k};
+        return;
+      }
+    }
+  }
+
+  const WordList& words_;
+  std::span<const std::int32_t> second_list_;
+  std::string text_;
+  std::vector<std::size_t> offsets_;
+  std::vector<Slot> slots_;
+  std::vector<std::int32_t> next_;
+};
+
+}  // namespace
+
+std::string ProgressText(std::int32_t position, std::int32_t first_count,
+                         const SearchSymbol& first) {
+  return "Completed " + CountText(position) + " / " + CountText(first_count) +
+         " words containing " + first.Shown + ".";
+}
+
+void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
+               OutputFile& pairs_file, RunHost& host) {
+  const bool can_pair = !state.FirstList.empty() && !state.SecondList.empty();
+  std::optional<CandidateIndex> index;
+  if (can_pair) index.emplace(state, *second.Match, *first.Match);
+
+  for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
+    if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, state.FirstCount, first));
+    if (!index) continue;
+    const std::string_view current = state.Words[state.FirstList[i - 1]];
+    index->ForEachMatch(current, [&](std::int32_t k) {
+      const std::string_view partner = state.Words[state.SecondList[k]];
+      pairs_file.WriteLine(TrimSpaces(current), "\t", TrimSpaces(partner));
+    });
+  }
+}
+
+}  // namespace search

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "search/output_file.h"
+#include "search/run_host.h"
+#include "search/search_state.h"
+#include "search/search_symbol.h"
+
+namespace search {
+
+// Writes one line "first word<TAB>second word" for every pair in which the
+// second-list word, with `second` replaced by `first`, is exactly the
+// first-list word. Lines come in the order of comparing every first-list word
+// (outer) with every second-list word (inner), and "Completed  i /  n words
+// containing ..." is shown before the i-th first-list word for every i that is
+// a multiple of 100.
+//
+// Comparing every pair would take minutes on a large list with common symbols,
+// so each second-list word is substituted once and indexed by the result; each
+// first-list word then looks up its partners, which the index keeps in
+// second-list order. Same lines, same order, same progress texts.
+void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
+               OutputFile& pairs_file, RunHost& host);
+
+// The progress text shown before the first-list word at `position` (from 1).
+std::string ProgressText(std::int32_t position, std::int32_t first_count,
+                         const SearchSymbol& first);
+
+}  // namespace search

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace search {
+
+// The one error the search raises: its message names the file or input and the
+// reason, ready to be shown to the user as it stands.
+class SearchError final : public std::runtime_error {
+ public:
+  explicit SearchError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// The operating system's reason for the last failed call, from errno.
+std::string SystemReason(int error_number);
+
+}  // namespace search

@@ -1,0 +1,93 @@
+#include "search/search_run.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "search/output_file.h"
+#include "search/pair_search.h"
+#include "search/platform.h"
+#include "search/search_error.h"
+#include "search/search_symbol.h"
+#include "search/transcription.h"
+#include "search/word_list_reader.h"
+
+namespace search {
+namespace {
+
+std::string CharacterName(unsigned char character) {
+  char name[16];
+  if (character < 0x20 || character == 0x7F) {
+    std::snprintf(name, sizeof name, "U+%04X", character);
+  } else {
+    std::snprintf(name, sizeof name, "'%c'", character);
+  }
+  return name;
+}
+
+// Writes every word that contains `symbol` to `path`, one padded word per line,
+// and records its position in `list`. `status`, if any, is shown once the file is open.
+void WriteSymbolList(const std::string& path, const SearchSymbol& symbol, SearchState& state,
+                     std::vector<std::int32_t>& list, std::int32_t& count, RunHost& host,
+                     const char* status) {
+  OutputFile file(path);
+  if (status != nullptr) host.ShowStatus(status);
+  if (symbol.Match) {
+    const std::string counted = "words with" + symbol.Shown;
+    for (std::int32_t j = 0; j < state.WordCount; ++j) {
+      const std::string_view word = state.Words[j];
+      if (!ContainsSymbol(word, *symbol.Match)) continue;
+      IncrementCount(count, counted);
+      list.push_back(j);
+      file.WriteLine(word);
+    }
+  }
+  file.Close();
+}
+
+}  // namespace
+
+void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) {
+  for (const char character : trimmed_symbol) {
+    const auto byte = static_cast<unsigned char>(character);
+    const bool control = byte < 0x20 || byte == 0x7F;
+    if (control || ForbiddenFileNameCharacters().find(character) != std::string_view::npos) {
+      throw SearchError("the " + std::string(which) + " symbol '" + std::string(trimmed_symbol) +
+                        "' cannot be part of a file name: it contains " + CharacterName(byte));
+    }
+  }
+}
+
+void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
+               RunHost& host) {
+  const std::string first_name(TrimSpaces(first_text));
+  const std::string second_name(TrimSpaces(second_text));
+  CheckSymbolForFileName(first_name, "first");
+  CheckSymbolForFileName(second_name, "second");
+
+  const std::string folder = host.ApplicationDirectory();
+  const std::string output = folder + "/output/";
+
+  host.ShowStatus("Reading input file ...");
+  const TextEncoding encoding = ReadWordList(folder + "/in.txt", state);
+  const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
+  const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
+
+  WriteSymbolList(output + "ListOfWordsWith " + first_name + ".txt", first, state,
+                  state.FirstList, state.FirstCount, host,
+                  "Making lists of words that have the relevant phonemes ...");
+  WriteSymbolList(output + "ListOfWordsWith " + second_name + ".txt", second, state,
+                  state.SecondList, state.SecondCount, host, nullptr);
+
+  host.ShowMessage(CountText(state.FirstCount) + " words have " + first.Shown + ", " +
+                   CountText(state.SecondCount) + " words have " + second.Shown +
+                   ".  Click OK to continue.");
+  host.ShowStatus("Begun search for minimal pairs ...");
+
+  OutputFile pairs_file(output + "VendrelFor" + first_name + "And" + second_name + ".txt");
+  FindPairs(state, first, second, pairs_file, host);
+  pairs_file.Close();
+  host.ShowStatus("Done!  Click again to exit.");
+}
+
+}  // namespace search

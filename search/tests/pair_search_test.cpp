@@ -1,0 +1,123 @@
+#include "search/pair_search.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "nested_loop_pairs.h"
+#include "recording_host.h"
+#include "search/transcription.h"
+#include "temp_folder.h"
+
+namespace search {
+namespace {
+
+using testing_support::RecordingHost;
+using testing_support::TempFolder;
+
+// Fills the lists the way a run does, for words given without padding.
+SearchState StateFor(const std::vector<std::string>& lines, const SearchSymbol& first,
+                     const SearchSymbol& second) {
+  SearchState state;
+  for (const auto& line : lines) {
+    state.Words.AppendPadded(line);
+    ++state.WordCount;
+  }
+  for (std::int32_t j = 0; j < state.WordCount; ++j) {
+    if (ContainsSymbol(state.Words[j], *first.Match)) state.FirstList.push_back(j);
+    if (ContainsSymbol(state.Words[j], *second.Match)) state.SecondList.push_back(j);
+  }
+  state.FirstCount = static_cast<std::int32_t>(state.FirstList.size());
+  state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
+  return state;
+}
+
+SearchSymbol Symbol(std::string_view typed) { return MakeSearchSymbol(typed, TextEncoding::kUtf8); }
+
+struct Result {
+  std::string pairs;
+  std::vector<std::string> shown;
+};
+
+template <typename Search>
+Result RunPairSearch(Search search, const SearchState& state, const SearchSymbol& first,
+                     const SearchSymbol& second) {
+  TempFolder folder;
+  RecordingHost host(folder.utf8());
+  OutputFile file(folder.utf8() + "/pairs.txt");
+  search(state, first, second, file, host);
+  file.Close();
+  return {folder.Read("pairs.txt"), host.shown};
+}
+
+TEST(FindPairs, DirectionalAndAllOccurrences) {
+  const auto first = Symbol("P"), second = Symbol("T");
+  const auto state = StateFor({"T T AE1", "P T AE1", "P P AE1", "P IH1 T", "T IH1 T", "P IH1 P",
+                               "T IH1 P", "P IH1 P"},
+                              first, second);
+  const Result result = RunPairSearch(FindPairs, state, first, second);
+  // " T T AE1 " becomes " P T AE1 ": adjacent symbols are replaced one by one.
+  // "T IH1 P" never pairs with "P IH1 T": the second word is turned, never the first.
+  EXPECT_EQ(result.pairs,
+            "P T AE1\tT T AE1\r\nP P AE1\tP T AE1\r\n"
+            "P IH1 P\tP IH1 T\r\nP IH1 P\tT IH1 T\r\nP IH1 P\tT IH1 P\r\n"
+            "P IH1 P\tP IH1 T\r\nP IH1 P\tT IH1 T\r\nP IH1 P\tT IH1 P\r\n");
+}
+
+TEST(FindPairs, ProgressOnlyAtMultiplesOfAHundred) {
+  const auto first = Symbol("K"), second = Symbol("G");
+  for (const int count : {0, 99, 100, 250}) {
+    std::vector<std::string> lines(static_cast<std::size_t>(count), "K AE1 T");
+    const auto state = StateFor(lines, first, second);
+    std::vector<std::string> expected;
+    for (int i = 100; i <= count; i += 100) {
+      expected.push_back(ProgressText(i, count, first));
+    }
+    EXPECT_EQ(RunPairSearch(FindPairs, state, first, second).shown, expected) << count << " words";
+  }
+  EXPECT_EQ(ProgressText(100, 250, first), "Completed  100 /  250 words containing  K .");
+}
+
+// Random word lists with the awkward cases mixed in: repeated and adjacent
+// symbols, symbols that are prefixes of others, blank lines, double spaces and
+// duplicates. The indexed search must give exactly the nested loops' output.
+std::vector<std::string> RandomLines(std::mt19937& random) {
+  static const std::vector<std::string> kSymbols = {"P", "T", "K", "AE1", "AE", "T", "P", "S", "PT"};
+  std::uniform_int_distribution<std::size_t> pick(0, kSymbols.size() - 1);
+  std::uniform_int_distribution<int> length(0, 5), percent(0, 99);
+  std::vector<std::string> lines;
+  const int count = std::uniform_int_distribution<int>(0, 400)(random);
+  for (int n = 0; n < count; ++n) {
+    if (!lines.empty() && percent(random) < 10) {
+      lines.push_back(lines[std::uniform_int_distribution<std::size_t>(0, lines.size() - 1)(random)]);
+      continue;
+    }
+    std::string line = percent(random) < 5 ? "  " : "";
+    for (int s = length(random); s > 0; --s) {
+      line += kSymbols[pick(random)];
+      if (s > 1) line += percent(random) < 5 ? "  " : " ";
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
+  const std::vector<std::pair<std::string, std::string>> symbol_pairs = {
+      {"P", "T"}, {"T", "P"}, {"P", "P"}, {"AE1", "AE"}, {"P T", "K"}, {"", "S"}, {"PT", "T T"}};
+  std::mt19937 random(20261207);
+  for (int round = 0; round < 60; ++round) {
+    const auto lines = RandomLines(random);
+    for (const auto& [first_text, second_text] : symbol_pairs) {
+      const auto first = Symbol(first_text), second = Symbol(second_text);
+      const auto state = StateFor(lines, first, second);
+      const Result indexed = RunPairSearch(FindPairs, state, first, second);
+      const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
+      ASSERT_EQ(indexed.pairs, nested.pairs) << "round " << round << ", " << first_text << "/" << second_text;
+      ASSERT_EQ(indexed.shown, nested.shown);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace search

@@ -1,0 +1,189 @@
+#include "search/search_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "recording_host.h"
+#include "search/search_error.h"
+#include "temp_folder.h"
+
+namespace search {
+namespace {
+
+using testing_support::RecordingHost;
+using testing_support::TempFolder;
+using testing_support::Utf8Path;
+
+constexpr const char* kWorkedExample =
+    "K AE1 T\r\nG AE1 T\r\nK OW1 T\r\nG OW1 L\r\n  B AE1 G  \r\nB AE1 K\r\n"
+    "K IH1 K\r\nG IH1 K\r\nK IH1 G\r\nG IH1 G\r\n";
+
+// A program folder with an in.txt and an output folder, and a host that records.
+class SearchRunTest : public ::testing::Test {
+ protected:
+  SearchRunTest() : host(folder.utf8()) { std::filesystem::create_directory(folder.path() / "output"); }
+
+  void Run(std::string_view first, std::string_view second) { RunSearch(first, second, state, host); }
+
+  // Runs and returns the error message, or "" when the run succeeded.
+  std::string RunAndFail(std::string_view first, std::string_view second) {
+    try {
+      Run(first, second);
+    } catch (const SearchError& error) {
+      return error.what();
+    }
+    return "";
+  }
+
+  std::string Output(std::string_view name) const { return folder.Read(Utf8Path("output/" + std::string(name))); }
+  std::size_t OutputFileCount() const {
+    const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+  }
+
+  TempFolder folder;
+  RecordingHost host;
+  SearchState state;
+};
+
+TEST_F(SearchRunTest, WorkedExampleWritesTheThreeFilesByteForByte) {
+  folder.Write("in.txt", kWorkedExample);
+  Run("K", "G");
+  EXPECT_EQ(Output("ListOfWordsWith K.txt"),
+            " K AE1 T \r\n K OW1 T \r\n B AE1 K \r\n K IH1 K \r\n G IH1 K \r\n K IH1 G \r\n");
+  EXPECT_EQ(Output("ListOfWordsWith G.txt"),
+            " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
+  EXPECT_EQ(Output("VendrelForKAndG.txt"),
+            "K AE1 T\tG AE1 T\r\nB AE1 K\tB AE1 G\r\nK IH1 K\tG IH1 K\r\n"
+            "K IH1 K\tK IH1 G\r\nK IH1 K\tG IH1 G\r\n");
+  EXPECT_EQ(host.shown, (std::vector<std::string>{
+                            "Reading input file ...",
+                            "Making lists of words that have the relevant phonemes ...",
+                            "message:  6 words have  K ,  6 words have  G .  Click OK to continue.",
+                            "Begun search for minimal pairs ...",
+                            "Done!  Click again to exit.",
+                        }));
+  EXPECT_EQ(state.WordCount, 10);
+  EXPECT_EQ(state.FirstCount, 6);
+  EXPECT_EQ(state.SecondCount, 6);
+  EXPECT_EQ(state.FirstList, (std::vector<std::int32_t>{0, 2, 5, 6, 7, 8}));
+}
+
+TEST_F(SearchRunTest, EmptyWordListGivesEmptyFilesAndZeroCounts) {
+  folder.Write("in.txt", "");
+  Run("P", "T");
+  EXPECT_EQ(Output("ListOfWordsWith P.txt"), "");
+  EXPECT_EQ(Output("ListOfWordsWith T.txt"), "");
+  EXPECT_EQ(Output("VendrelForPAndT.txt"), "");
+  EXPECT_EQ(host.shown.at(2), "message:  0 words have  P ,  0 words have  T .  Click OK to continue.");
+  EXPECT_EQ(host.shown.back(), "Done!  Click again to exit.");
+}
+
+TEST_F(SearchRunTest, SameSymbolTwicePairsEveryWordWithItsEqualsAndItself) {
+  folder.Write("in.txt", "P AE1 T\nP IH1 N\nP AE1 T\nB IH1 N\n");
+  Run("P", " P ");
+  EXPECT_EQ(Output("ListOfWordsWith P.txt"), " P AE1 T \r\n P IH1 N \r\n P AE1 T \r\n");
+  EXPECT_EQ(Output("VendrelForPAndP.txt"),
+            "P AE1 T\tP AE1 T\r\nP AE1 T\tP AE1 T\r\nP IH1 N\tP IH1 N\r\n"
+            "P AE1 T\tP AE1 T\r\nP AE1 T\tP AE1 T\r\n");
+}
+
+TEST_F(SearchRunTest, EmptyFirstSymbolListsBlankLines) {
+  folder.Write("in.txt", "A\n\n  \nB  C\n");
+  Run("", "B");
+  EXPECT_EQ(Output("ListOfWordsWith .txt"), "  \r\n  \r\n B  C \r\n");
+  EXPECT_EQ(host.shown.at(2), "message:  3 words have   ,  1 words have  B .  Click OK to continue.");
+}
+
+TEST_F(SearchRunTest, SymbolSequencesAndIpaWork) {
+  folder.Write("in.txt", "\xCA\x83 IY1\ns IY1\nt\xCD\xA1\xCA\x83 IY1\n");  // ʃ IY1, s IY1, t͡ʃ IY1
+  Run("\xCA\x83", "s");
+  EXPECT_EQ(Output("ListOfWordsWith \xCA\x83.txt"), " \xCA\x83 IY1 \r\n");
+  EXPECT_EQ(Output("VendrelFor\xCA\x83" "Ands.txt"), "\xCA\x83 IY1\ts IY1\r\n");
+
+  SearchState sequence_state;
+  RecordingHost sequence_host(folder.utf8());
+  RunSearch("K AE1", "G AE1", sequence_state, sequence_host);
+  EXPECT_TRUE(folder.Exists("output/VendrelForK AE1AndG AE1.txt"));
+}
+
+TEST_F(SearchRunTest, OlderWindows1252ListsKeepTheirBytes) {
+  folder.Write("in.txt", "K AE1 \xE9\nG AE1 \xE9\nK \xCA\n");  // é in Windows-1252; 0xCA alone
+  Run("K", "\xC3\xA9");  // é typed as UTF-8
+  EXPECT_EQ(Output("ListOfWordsWith \xC3\xA9.txt"), " K AE1 \xE9 \r\n G AE1 \xE9 \r\n");
+  EXPECT_EQ(host.shown.at(2), "message:  2 words have  K ,  2 words have  \xC3\xA9 .  Click OK to continue.");
+
+  SearchState ipa_state;
+  RecordingHost ipa_host(folder.utf8());
+  RunSearch("K", "\xCA\x83", ipa_state, ipa_host);  // ʃ has no Windows-1252 byte
+  EXPECT_EQ(ipa_state.SecondCount, 0);
+}
+
+TEST_F(SearchRunTest, ProgressTextsComeAtEveryHundredthFirstWord) {
+  std::string words;
+  for (int i = 0; i < 250; ++i) words += "K W" + std::to_string(i) + "\n";
+  folder.Write("in.txt", words);
+  Run("K", "G");
+  EXPECT_EQ(host.shown, (std::vector<std::string>{
+                            "Reading input file ...",
+                            "Making lists of words that have the relevant phonemes ...",
+                            "message:  250 words have  K ,  0 words have  G .  Click OK to continue.",
+                            "Begun search for minimal pairs ...",
+                            "Completed  100 /  250 words containing  K .",
+                            "Completed  200 /  250 words containing  K .",
+                            "Done!  Click again to exit.",
+                        }));
+}
+
+TEST_F(SearchRunTest, MissingWordListWritesNothing) {
+  EXPECT_EQ(RunAndFail("P", "T"), "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
+  EXPECT_EQ(host.shown, std::vector<std::string>{"Reading input file ..."});
+  EXPECT_EQ(OutputFileCount(), 0u);
+}
+
+TEST_F(SearchRunTest, MissingOutputFolderIsNamed) {
+  folder.Write("in.txt", kWorkedExample);
+  std::filesystem::remove(folder.path() / "output");
+  EXPECT_EQ(RunAndFail("K", "G"), "cannot create '" + folder.utf8() +
+                                      "/output/ListOfWordsWith K.txt': No such file or directory");
+  EXPECT_EQ(host.shown, std::vector<std::string>{"Reading input file ..."});
+  EXPECT_FALSE(folder.Exists("output"));
+}
+
+TEST_F(SearchRunTest, SymbolsThatWouldLeaveTheOutputFolderAreRefusedFirst) {
+  folder.Write("in.txt", kWorkedExample);
+  EXPECT_EQ(RunAndFail("../K", "G"),
+            "the first symbol '../K' cannot be part of a file name: it contains '/'");
+  EXPECT_EQ(RunAndFail("K", " a\\b "),
+            "the second symbol 'a\\b' cannot be part of a file name: it contains '\\'");
+  EXPECT_EQ(RunAndFail("K\tX", "G"),
+            "the first symbol 'K\tX' cannot be part of a file name: it contains U+0009");
+  EXPECT_TRUE(host.shown.empty());
+  EXPECT_EQ(OutputFileCount(), 0u);
+}
+
+TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) {
+  folder.Write("in.txt", kWorkedExample);
+  std::filesystem::create_directory(folder.path() / "output" / "VendrelForKAndG.txt");
+  const std::string error = RunAndFail("K", "G");
+  EXPECT_EQ(error, "cannot create '" + folder.utf8() + "/output/VendrelForKAndG.txt': Is a directory");
+  EXPECT_EQ(Output("ListOfWordsWith G.txt"),
+            " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
+  EXPECT_NE(host.shown.back(), "Done!  Click again to exit.");
+}
+
+#ifdef __linux__
+TEST_F(SearchRunTest, AFullDiskIsReportedAndTheTruncatedFileRemoved) {
+  folder.Write("in.txt", kWorkedExample);
+  std::filesystem::create_symlink("/dev/full", folder.path() / "output" / "VendrelForKAndG.txt");
+  EXPECT_EQ(RunAndFail("K", "G"), "cannot write '" + folder.utf8() +
+                                       "/output/VendrelForKAndG.txt': No space left on device");
+  EXPECT_FALSE(folder.Exists("output/VendrelForKAndG.txt"));
+  EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
+  EXPECT_EQ(host.shown.back(), "Begun search for minimal pairs ...");
+}
+#endif
+
+}  // namespace
+}  // namespace search

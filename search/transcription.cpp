@@ -1,0 +1,54 @@
+#include "search/transcription.h"
+
+namespace search {
+
+std::string_view TrimSpaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+std::string PadTranscription(std::string_view text) {
+  const std::string_view trimmed = TrimSpaces(text);
+  std::string padded;
+  padded.reserve(trimmed.size() + 2);
+  padded += ' ';
+  padded += trimmed;
+  padded += ' ';
+  return padded;
+}
+
+bool ContainsSymbol(std::string_view padded_word, std::string_view padded_symbol) {
+  return padded_word.find(padded_symbol) != std::string_view::npos;
+}
+
+void AppendSubstituted(std::string& out, std::string_view padded_word, std::string_view from,
+                       std::string_view to) {
+  if (from.empty()) {  // nothing to find; guards against an endless scan
+    out += padded_word;
+    return;
+  }
+  std::size_t pos = 0;
+  for (auto hit = padded_word.find(from); hit != std::string_view::npos;
+       hit = padded_word.find(from, pos)) {
+    out.append(padded_word, pos, hit - pos);
+    out += to;
+    pos = hit + from.size();
+  }
+  out.append(padded_word, pos);
+}
+
+std::string SubstituteSymbol(std::string_view padded_word, std::string_view from,
+                             std::string_view to) {
+  std::string result;
+  result.reserve(padded_word.size());
+  AppendSubstituted(result, padded_word, from, to);
+  return result;
+}
+
+std::string CountText(std::int32_t count) {
+  return count < 0 ? std::to_string(count) : " " + std::to_string(count);
+}
+
+}  // namespace search

@@ -1,0 +1,23 @@
+#include "nested_loop_pairs.h"
+
+#include "search/pair_search.h"
+#include "search/transcription.h"
+
+namespace testing_support {
+
+void NestedLoopPairs(const search::SearchState& state, const search::SearchSymbol& first,
+                     const search::SearchSymbol& second, search::OutputFile& pairs_file,
+                     search::RunHost& host) {
+  for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
+    if (i % 100 == 0) host.ShowStatus(search::ProgressText(i, state.FirstCount, first));
+    const std::string_view current = state.Words[state.FirstList[i - 1]];
+    for (std::int32_t k = 1; k <= state.SecondCount; ++k) {
+      const std::string_view candidate = state.Words[state.SecondList[k - 1]];
+      if (search::SubstituteSymbol(candidate, *second.Match, *first.Match) == current) {
+        pairs_file.WriteLine(search::TrimSpaces(current), "\t", search::TrimSpaces(candidate));
+      }
+    }
+  }
+}
+
+}  // namespace testing_support
