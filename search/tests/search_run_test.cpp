@@ -167,7 +167,12 @@ TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) 
   folder.Write("in.txt", kWorkedExample);
   std::filesystem::create_directory(folder.path() / "output" / "VendrelForKAndG.txt");
   const std::string error = RunAndFail("K", "G");
-  EXPECT_EQ(error, "cannot create '" + folder.utf8() + "/output/VendrelForKAndG.txt': Is a directory");
+#ifdef _WIN32
+  const std::string reason = "Permission denied";  // what the C runtime says for a folder there
+#else
+  const std::string reason = "Is a directory";
+#endif
+  EXPECT_EQ(error, "cannot create '" + folder.utf8() + "/output/VendrelForKAndG.txt': " + reason);
   EXPECT_EQ(Output("ListOfWordsWith G.txt"),
             " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
   EXPECT_NE(host.shown.back(), "Done!  Click again to exit.");
