@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the program's icon and writes it as a 32 x 32, 24-bit Windows .ico.
+"""Draws the program's icon and writes it as a 32 x 32, 24-bit Windows .ico and,
+for the Linux desktop, as a PNG with the same pixels.
 
 The picture: two overlapping discs, a pair, on a rounded dark-blue tile; the
 lens where they overlap is light. Each pixel is the average of 4 x 4 samples,
 and the tile's rounded corners are transparent through the AND mask.
 
-Usage: make_icon.py [OUTPUT]   (default: FindMinimalPairs.ico beside this script)
+Usage: make_icon.py   (writes FindMinimalPairs.ico and FindMinimalPairs.png beside itself)
 """
 import os
 import struct
-import sys
+import zlib
 
 SIZE = 32
 SAMPLES = 4
@@ -88,11 +89,28 @@ def icon_bytes():
     return directory + entry + image
 
 
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png_bytes():
+    rows = bytearray()
+    for py in range(SIZE):
+        rows.append(0)  # no filter
+        for px in range(SIZE):
+            (r, g, b), opaque = pixel(px, py)
+            rows += bytes((r, g, b, 255 if opaque else 0))
+    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header)
+            + png_chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + png_chunk(b"IEND", b""))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    output = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "FindMinimalPairs.ico")
-    with open(output, "wb") as file:
+    with open(os.path.join(here, "FindMinimalPairs.ico"), "wb") as file:
         file.write(icon_bytes())
+    with open(os.path.join(here, "FindMinimalPairs.png"), "wb") as file:
+        file.write(png_bytes())
 
 
 if __name__ == "__main__":

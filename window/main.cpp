@@ -1,0 +1,8 @@
+#include <QApplication>
+
+#include "window/program.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  return window::RunProgram(application);
+}

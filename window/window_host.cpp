@@ -1,0 +1,35 @@
+#include "window/window_host.h"
+
+#include <QAbstractButton>
+#include <QString>
+
+#include "window/desktop.h"
+
+namespace window {
+
+bool PaintThrottle::ShouldPaint(bool is_progress, Clock::time_point now) {
+  if (is_progress && last_paint_ && now - *last_paint_ < kFrame) return false;
+  last_paint_ = now;
+  return true;
+}
+
+bool IsProgressText(std::string_view text) { return text.starts_with("Completed "); }
+
+WindowHost::WindowHost(QAbstractButton& status_button, QWidget& message_parent, Desktop& desktop)
+    : status_button_(status_button), message_parent_(message_parent), desktop_(desktop) {}
+
+std::string WindowHost::ApplicationDirectory() { return desktop_.ApplicationDirectory(); }
+
+void WindowHost::ShowStatus(std::string_view text) {
+  status_button_.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  if (throttle_.ShouldPaint(IsProgressText(text), PaintThrottle::Clock::now())) {
+    status_button_.repaint();
+  }
+}
+
+void WindowHost::ShowMessage(std::string_view text) {
+  desktop_.ShowMessage(&message_parent_,
+                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace window

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "search/run_host.h"
+
+class QAbstractButton;
+class QWidget;
+
+namespace window {
+
+class Desktop;
+
+// Decides which status texts are painted at once. A screen shows at most one
+// frame every ~16 ms, so a progress text that comes sooner than that after the
+// last painted text may wait for the next text; any other text is painted at
+// once. Painting every one of the thousands of progress texts of a large list
+// would make the run several times slower.
+class PaintThrottle final {
+ public:
+  using Clock = std::chrono::steady_clock;
+  static constexpr Clock::duration kFrame = std::chrono::milliseconds(16);
+
+  // True when the text is to be painted now; it then counts as painted at `now`.
+  bool ShouldPaint(bool is_progress, Clock::time_point now);
+
+ private:
+  std::optional<Clock::time_point> last_paint_;
+};
+
+// True for the progress texts of the pair search ("Completed ...").
+bool IsProgressText(std::string_view text);
+
+// The RunHost that the window hands to the search: status texts become the
+// caption of `status_button`, painted before ShowStatus returns (without
+// processing any input); messages and the folder come from the desktop.
+class WindowHost final : public search::RunHost {
+ public:
+  WindowHost(QAbstractButton& status_button, QWidget& message_parent, Desktop& desktop);
+
+  std::string ApplicationDirectory() override;
+  void ShowStatus(std::string_view text) override;
+  void ShowMessage(std::string_view text) override;
+
+ private:
+  QAbstractButton& status_button_;
+  QWidget& message_parent_;
+  Desktop& desktop_;
+  PaintThrottle throttle_;
+};
+
+}  // namespace window
