@@ -41,11 +41,11 @@ class CandidateIndex final {
   // Calls on_match(k) for each second-list position k whose candidate is `text`, ascending.
   template <typename OnMatch>
   void ForEachMatch(std::string_view text, OnMatch&& on_match) const {
-    const std::size_t hash = std::hash<std::string_view>{}(text);
+    const std::uint64_t hash = Hash(text);
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
       if (entry.head == kNone) return;
-      if (entry.hash == hash && Candidate(entry.head) == text) {
+      if (entry.tag == Tag(hash) && Candidate(entry.head) == text) {
         for (std::int32_t k = entry.head; k != kNone; k = next_[k]) on_match(k);
         return;
       }
@@ -54,10 +54,15 @@ class CandidateIndex final {
 
  private:
   static constexpr std::int32_t kNone = -1;
+  // Eight bytes: the slot's position comes from the hash's low bits, and the
+  // tag, its high half, spares nearly every string comparison.
   struct Slot {
-    std::size_t hash = 0;
+    std::uint32_t tag = 0;
     std::int32_t head = kNone;
   };
+
+  static std::uint64_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
+  static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
   [[nodiscard]] std::size_t Mask() const { return slots_.size() - 1; }
 
@@ -67,12 +72,12 @@ class CandidateIndex final {
 
   void Insert(std::int32_t k) {
     const std::string_view text = Candidate(k);
-    const std::size_t hash = std::hash<std::string_view>{}(text);
+    const std::uint64_t hash = Hash(text);
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       Slot& entry = slots_[slot];
-      if (entry.head == kNone || (entry.hash == hash && Candidate(entry.head) == text)) {
+      if (entry.head == kNone || (entry.tag == Tag(hash) && Candidate(entry.head) == text)) {
         next_[k] = entry.head;
-        entry = Slot{hash, k};
+        entry = Slot{Tag(hash), k};
         return;
       }
     }

@@ -48,7 +48,9 @@ std::string SubstituteSymbol(std::string_view padded_word, std::string_view from
 }
 
 std::string CountText(std::int32_t count) {
-  return count < 0 ? std::to_string(count) : " " + std::to_string(count);
+  std::string text = std::to_string(count);
+  if (count >= 0) text.insert(text.begin(), ' ');
+  return text;
 }
 
 }  // namespace search
