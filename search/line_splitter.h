@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,14 @@ class LineSplitter final {
       after_cr_ = false;
       if (chunk.front() == '\n') start = 1;
     }
+    // The next CR and the next LF are each looked up once per occurrence, so a
+    // chunk with only one kind of line end is still scanned in linear time.
+    std::size_t next_cr = chunk.find('\r', start);
+    std::size_t next_lf = chunk.find('\n', start);
     while (start < chunk.size()) {
-      const std::size_t end = chunk.find_first_of("\r\n", start);
+      if (next_cr < start) next_cr = chunk.find('\r', start);
+      if (next_lf < start) next_lf = chunk.find('\n', start);
+      const std::size_t end = std::min(next_cr, next_lf);
       if (end == std::string_view::npos) {
         partial_.append(chunk.substr(start));
         line_open_ = true;

@@ -33,6 +33,7 @@ class CandidateIndex final {
     offsets_.push_back(text_.size());
 
     slots_.assign(std::bit_ceil(count * 2 + 1), Slot{});
+    filter_.assign(std::bit_ceil(count / 8 + 1), 0);
     next_.assign(count, kNone);
     // Inserting from the back and prepending leaves every chain ascending.
     for (std::size_t k = count; k-- > 0;) Insert(static_cast<std::int32_t>(k));
@@ -42,6 +43,7 @@ class CandidateIndex final {
   template <typename OnMatch>
   void ForEachMatch(std::string_view text, OnMatch&& on_match) const {
     const std::uint64_t hash = Hash(text);
+    if ((filter_[FilterWord(hash)] & FilterBits(hash)) != FilterBits(hash)) return;
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
       if (entry.head == kNone) return;
@@ -66,6 +68,17 @@ class CandidateIndex final {
 
   [[nodiscard]] std::size_t Mask() const { return slots_.size() - 1; }
 
+  // Most first-list words have no partner. A small filter, three bits of one
+  // 64-bit word per candidate, turns most of them away without touching the
+  // much larger table, which would cost a cache miss each.
+  [[nodiscard]] std::size_t FilterWord(std::uint64_t hash) const {
+    return (hash >> 32) & (filter_.size() - 1);
+  }
+  static std::uint64_t FilterBits(std::uint64_t hash) {
+    return (std::uint64_t{1} << (hash & 63)) | (std::uint64_t{1} << ((hash >> 6) & 63)) |
+           (std::uint64_t{1} << ((hash >> 12) & 63));
+  }
+
   [[nodiscard]] std::string_view Candidate(std::int32_t k) const {
     return std::string_view(text_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
   }
@@ -73,6 +86,7 @@ class CandidateIndex final {
   void Insert(std::int32_t k) {
     const std::string_view text = Candidate(k);
     const std::uint64_t hash = Hash(text);
+    filter_[FilterWord(hash)] |= FilterBits(hash);
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       Slot& entry = slots_[slot];
       if (entry.head == kNone || (entry.tag == Tag(hash) && Candidate(entry.head) == text)) {
@@ -88,6 +102,7 @@ class CandidateIndex final {
   std::string text_;
   std::vector<std::size_t> offsets_;
   std::vector<Slot> slots_;
+  std::vector<std::uint64_t> filter_;
   std::vector<std::int32_t> next_;
 };
 

@@ -7,12 +7,9 @@
 
 namespace search {
 
-void IncrementCount(std::int32_t& count, std::string_view what) {
-  if (count == std::numeric_limits<std::int32_t>::max()) {
-    throw SearchError("more than " + std::to_string(count) + " " + std::string(what) +
-                      ": the program counts at most that many");
-  }
-  ++count;
+void CountOverflow(std::string_view what) {
+  throw SearchError("more than " + std::to_string(std::numeric_limits<std::int32_t>::max()) + " " +
+                    std::string(what) + ": the program counts at most that many");
 }
 
 }  // namespace search

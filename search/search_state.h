@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -19,8 +20,14 @@ struct SearchState {
   std::int32_t SecondCount = 0;
 };
 
+// Raises the error for a count that would pass the 32-bit limit.
+[[noreturn]] void CountOverflow(std::string_view what);
+
 // Adds one to a count, refusing to pass the 32-bit limit; `what` names what is
 // counted in the error message.
-void IncrementCount(std::int32_t& count, std::string_view what);
+inline void IncrementCount(std::int32_t& count, std::string_view what) {
+  if (count == std::numeric_limits<std::int32_t>::max()) CountOverflow(what);
+  ++count;
+}
 
 }  // namespace search

@@ -1,6 +1,22 @@
 #include "search/transcription.h"
 
 namespace search {
+namespace {
+
+// padded_word.find(symbol, from), faster for padded symbols: they start with a
+// space, the most common character of a word, so the search looks for the
+// rest of the symbol and then checks the space before it.
+std::size_t FindSymbol(std::string_view padded_word, std::string_view symbol, std::size_t from) {
+  if (symbol.size() < 2) return padded_word.find(symbol, from);
+  const std::string_view tail = symbol.substr(1);
+  for (auto hit = padded_word.find(tail, from + 1); hit != std::string_view::npos;
+       hit = padded_word.find(tail, hit + 1)) {
+    if (padded_word[hit - 1] == symbol.front()) return hit - 1;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
 
 std::string_view TrimSpaces(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -20,7 +36,7 @@ std::string PadTranscription(std::string_view text) {
 }
 
 bool ContainsSymbol(std::string_view padded_word, std::string_view padded_symbol) {
-  return padded_word.find(padded_symbol) != std::string_view::npos;
+  return FindSymbol(padded_word, padded_symbol, 0) != std::string_view::npos;
 }
 
 void AppendSubstituted(std::string& out, std::string_view padded_word, std::string_view from,
@@ -30,8 +46,8 @@ void AppendSubstituted(std::string& out, std::string_view padded_word, std::stri
     return;
   }
   std::size_t pos = 0;
-  for (auto hit = padded_word.find(from); hit != std::string_view::npos;
-       hit = padded_word.find(from, pos)) {
+  for (auto hit = FindSymbol(padded_word, from, 0); hit != std::string_view::npos;
+       hit = FindSymbol(padded_word, from, pos)) {
     out.append(padded_word, pos, hit - pos);
     out += to;
     pos = hit + from.size();
