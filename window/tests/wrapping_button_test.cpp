@@ -14,6 +14,10 @@ struct WrapCase {
   QStringList lines;
 };
 
+void PrintTo(const WrapCase& row, std::ostream* out) {
+  *out << '"' << row.text << "\" in the width of \"" << row.width_of << '"';
+}
+
 class WrapAtSpacesTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(WrapAtSpacesTest, BreaksOnlyAtSpacesFillingEachLine) {
