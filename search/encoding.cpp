@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace search {
 namespace {
@@ -58,7 +59,16 @@ std::optional<char> Windows1252Byte(char32_t code_point) {
 bool IsValidUtf8(std::string_view text) {
   char32_t code_point = 0;
   for (std::size_t pos = 0; pos < text.size();) {
-    if (static_cast<unsigned char>(text[pos]) < 0x80) {  // the common case, kept cheap
+    // Plain ASCII is the common case: check eight bytes at a time.
+    std::uint64_t eight = 0;
+    if (pos + sizeof eight <= text.size()) {
+      std::memcpy(&eight, text.data() + pos, sizeof eight);
+      if ((eight & 0x8080808080808080u) == 0) {
+        pos += sizeof eight;
+        continue;
+      }
+    }
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
       ++pos;
       continue;
     }

@@ -1,5 +1,6 @@
 #include "search/pair_search.h"
 
+#include <array>
 #include <bit>
 #include <functional>
 #include <optional>
@@ -13,6 +14,19 @@ namespace search {
 namespace {
 
 constexpr std::int32_t kProgressInterval = 100;
+
+// The index is far larger than the processor's caches and is probed at random,
+// so each probe would wait for memory. Hashing a few words ahead and asking for
+// their cache lines early lets those waits overlap.
+constexpr std::size_t kLookAhead = 16;
+
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(address);
+#else
+  (void)address;
+#endif
+}
 
 // Second-list positions grouped by the text their word becomes after the
 // substitution: an open-addressing table of groups, each a chain of positions
@@ -35,14 +49,27 @@ class CandidateIndex final {
     slots_.assign(std::bit_ceil(count * 2 + 1), Slot{});
     filter_.assign(std::bit_ceil(count / 8 + 1), 0);
     next_.assign(count, kNone);
+    std::vector<std::uint64_t> hashes(count);
+    for (std::size_t k = 0; k < count; ++k) hashes[k] = Hash(Candidate(k));
     // Inserting from the back and prepending leaves every chain ascending.
-    for (std::size_t k = count; k-- > 0;) Insert(static_cast<std::int32_t>(k));
+    for (std::size_t k = count; k-- > 0;) {
+      if (k >= kLookAhead) {
+        Prefetch(&filter_[FilterWord(hashes[k - kLookAhead])]);
+        Prefetch(&slots_[hashes[k - kLookAhead] & Mask()]);
+      }
+      Insert(k, hashes[k]);
+    }
   }
 
-  // Calls on_match(k) for each second-list position k whose candidate is `text`, ascending.
+  static std::uint64_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
+
+  // Asks for the filter word that a lookup of this hash reads, ahead of the lookup.
+  void PrefetchFilter(std::uint64_t hash) const { Prefetch(&filter_[FilterWord(hash)]); }
+
+  // Calls on_match(k) for each second-list position k whose candidate is
+  // `text` (with hash `hash`), in ascending order.
   template <typename OnMatch>
-  void ForEachMatch(std::string_view text, OnMatch&& on_match) const {
-    const std::uint64_t hash = Hash(text);
+  void ForEachMatch(std::string_view text, std::uint64_t hash, OnMatch&& on_match) const {
     if ((filter_[FilterWord(hash)] & FilterBits(hash)) != FilterBits(hash)) return;
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
@@ -63,7 +90,6 @@ class CandidateIndex final {
     std::int32_t head = kNone;
   };
 
-  static std::uint64_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
   [[nodiscard]] std::size_t Mask() const { return slots_.size() - 1; }
@@ -79,19 +105,18 @@ class CandidateIndex final {
            (std::uint64_t{1} << ((hash >> 12) & 63));
   }
 
-  [[nodiscard]] std::string_view Candidate(std::int32_t k) const {
+  [[nodiscard]] std::string_view Candidate(std::size_t k) const {
     return std::string_view(text_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
   }
 
-  void Insert(std::int32_t k) {
+  void Insert(std::size_t k, std::uint64_t hash) {
     const std::string_view text = Candidate(k);
-    const std::uint64_t hash = Hash(text);
     filter_[FilterWord(hash)] |= FilterBits(hash);
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       Slot& entry = slots_[slot];
       if (entry.head == kNone || (entry.tag == Tag(hash) && Candidate(entry.head) == text)) {
         next_[k] = entry.head;
-        entry = Slot{Tag(hash), k};
+        entry = Slot{Tag(hash), static_cast<std::int32_t>(k)};
         return;
       }
     }
@@ -120,11 +145,24 @@ void FindPairs(const SearchState& state, const SearchSymbol& first, const Search
   std::optional<CandidateIndex> index;
   if (can_pair) index.emplace(state, *second.Match, *first.Match);
 
+  const auto first_word = [&](std::size_t n) { return state.Words[state.FirstList[n]]; };
+  // Hashes of the words kLookAhead places ahead, whose lookups are prefetched.
+  std::array<std::uint64_t, kLookAhead> ahead{};
+  const auto hash_ahead = [&](std::size_t n) {
+    if (!index || n >= state.FirstList.size()) return;
+    ahead[n % kLookAhead] = CandidateIndex::Hash(first_word(n));
+    index->PrefetchFilter(ahead[n % kLookAhead]);
+  };
+  for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
+
   for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
     if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, state.FirstCount, first));
     if (!index) continue;
-    const std::string_view current = state.Words[state.FirstList[i - 1]];
-    index->ForEachMatch(current, [&](std::int32_t k) {
+    const auto n = static_cast<std::size_t>(i - 1);
+    const std::string_view current = first_word(n);
+    const std::uint64_t hash = ahead[n % kLookAhead];
+    hash_ahead(n + kLookAhead);
+    index->ForEachMatch(current, hash, [&](std::int32_t k) {
       const std::string_view partner = state.Words[state.SecondList[k]];
       pairs_file.WriteLine(TrimSpaces(current), "\t", TrimSpaces(partner));
     });

@@ -19,10 +19,9 @@ std::size_t FindSymbol(std::string_view padded_word, std::string_view symbol, st
 }  // namespace
 
 std::string_view TrimSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
 }
 
 std::string PadTranscription(std::string_view text) {
