@@ -34,13 +34,11 @@ void WriteSymbolList(const std::string& path, const SearchSymbol& symbol, Search
   if (status != nullptr) host.ShowStatus(status);
   if (symbol.Match) {
     const std::string counted = "words with" + symbol.Shown;
-    for (std::int32_t j = 0; j < state.WordCount; ++j) {
-      const std::string_view word = state.Words[j];
-      if (!ContainsSymbol(word, *symbol.Match)) continue;
+    state.Words.ForEachContaining(*symbol.Match, [&](std::size_t j) {
       IncrementCount(count, counted);
-      list.push_back(j);
-      file.WriteLine(word);
-    }
+      list.push_back(static_cast<std::int32_t>(j));
+      file.WriteLine(state.Words[j]);
+    });
   }
   file.Close();
 }

@@ -1,22 +1,18 @@
 #include "search/transcription.h"
 
 namespace search {
-namespace {
 
-// padded_word.find(symbol, from), faster for padded symbols: they start with a
-// space, the most common character of a word, so the search looks for the
-// rest of the symbol and then checks the space before it.
-std::size_t FindSymbol(std::string_view padded_word, std::string_view symbol, std::size_t from) {
-  if (symbol.size() < 2) return padded_word.find(symbol, from);
+// A padded symbol starts with a space, the most common character of a word, so
+// this looks for the rest of the symbol and then checks the character before.
+std::size_t FindSymbol(std::string_view padded_text, std::string_view symbol, std::size_t from) {
+  if (symbol.size() < 2) return padded_text.find(symbol, from);
   const std::string_view tail = symbol.substr(1);
-  for (auto hit = padded_word.find(tail, from + 1); hit != std::string_view::npos;
-       hit = padded_word.find(tail, hit + 1)) {
-    if (padded_word[hit - 1] == symbol.front()) return hit - 1;
+  for (auto hit = padded_text.find(tail, from + 1); hit != std::string_view::npos;
+       hit = padded_text.find(tail, hit + 1)) {
+    if (padded_text[hit - 1] == symbol.front()) return hit - 1;
   }
   return std::string_view::npos;
 }
-
-}  // namespace
 
 std::string_view TrimSpaces(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);

@@ -17,6 +17,9 @@ std::string_view TrimSpaces(std::string_view text);
 // " " + TrimSpaces(text) + " "; never empty ("" gives two spaces).
 std::string PadTranscription(std::string_view text);
 
+// padded_text.find(symbol, from), faster for padded symbols.
+std::size_t FindSymbol(std::string_view padded_text, std::string_view symbol, std::size_t from);
+
 // True when the padded symbol occurs anywhere in the padded word (exact bytes).
 bool ContainsSymbol(std::string_view padded_word, std::string_view padded_symbol);
 

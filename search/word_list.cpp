@@ -1,16 +1,13 @@
 #include "search/word_list.h"
 
-#include "search/transcription.h"
-
 namespace search {
 
 void WordList::AppendPadded(std::string_view line) {
-  starts_.push_back(text_.size());
+  const std::size_t start = text_.size();
   text_ += ' ';
   text_ += TrimSpaces(line);
   text_ += ' ';
+  MarkWord(start, text_.size());
 }
-
-void WordList::Reserve(std::size_t text_bytes) { text_.reserve(text_bytes); }
 
 }  // namespace search

@@ -5,26 +5,63 @@
 #include <string_view>
 #include <vector>
 
+#include "search/transcription.h"
+
 namespace search {
 
-// Padded transcriptions stored back to back in one buffer, so a list of
-// millions of words costs two allocations instead of one per word.
+// Padded transcriptions held in one text. A word list read from a file keeps
+// the file's bytes with every line end turned into a space, so the words sit
+// where they were read and neighbours share their enclosing spaces: millions of
+// words cost a few allocations instead of one each, and no copy.
 class WordList final {
  public:
-  // Stores PadTranscription(line).
+  // Appends PadTranscription(line) as a word of its own.
   void AppendPadded(std::string_view line);
-  void Reserve(std::size_t text_bytes);
+
+  // Marks text[start, end) of the text that AdoptText will hand over as the
+  // next word; words come in text order.
+  void MarkWord(std::size_t start, std::size_t end) {
+    starts_.push_back(start);
+    ends_.push_back(end);
+  }
+  // Takes over the text that the marked words refer to.
+  void AdoptText(std::string text) { text_ = std::move(text); }
 
   [[nodiscard]] std::size_t size() const { return starts_.size(); }
   [[nodiscard]] bool empty() const { return starts_.empty(); }
   [[nodiscard]] std::string_view operator[](std::size_t index) const {
-    const std::size_t end = index + 1 < starts_.size() ? starts_[index + 1] : text_.size();
-    return std::string_view(text_).substr(starts_[index], end - starts_[index]);
+    return std::string_view(text_).substr(starts_[index], ends_[index] - starts_[index]);
   }
+
+  // Calls on_word(index) for every word that contains `symbol`, in order,
+  // in one pass over the whole text.
+  template <typename OnWord>
+  void ForEachContaining(std::string_view symbol, OnWord&& on_word) const;
 
  private:
   std::string text_;
   std::vector<std::size_t> starts_;
+  std::vector<std::size_t> ends_;
 };
+
+template <typename OnWord>
+void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) const {
+  const std::string_view text(text_);
+  std::size_t word = 0;
+  std::size_t from = empty() ? text.size() : starts_[0];
+  while (word < size()) {
+    const std::size_t hit = FindSymbol(text, symbol, from);
+    if (hit == std::string_view::npos) return;
+    // Words that end before the hit does cannot hold it or any later hit.
+    while (word < size() && ends_[word] < hit + symbol.size()) ++word;
+    if (word == size()) return;
+    if (starts_[word] <= hit) {
+      on_word(word);
+      if (++word < size()) from = starts_[word];
+    } else {
+      from = hit + 1;  // the hit straddles two words, as a symbol with spaces can
+    }
+  }
+}
 
 }  // namespace search

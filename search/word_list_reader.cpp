@@ -1,19 +1,19 @@
 #include "search/word_list_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string_view>
-#include <vector>
 
-#include "search/line_splitter.h"
 #include "search/platform.h"
 #include "search/search_error.h"
 
 namespace search {
 namespace {
 
-constexpr std::size_t kChunkBytes = 1 << 20;
+constexpr std::size_t kMinimumGrowth = 1 << 20;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 struct FileCloser {
@@ -21,63 +21,97 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+[[noreturn]] void FailToRead(const std::string& path, int error_number) {
+  throw SearchError("cannot read '" + path + "': " + SystemReason(error_number));
+}
+
+std::size_t SizeHint(const std::string& path) {
+  std::error_code error;
+  const auto size =
+      std::filesystem::file_size(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+  return error ? 0 : static_cast<std::size_t>(size);
+}
+
+// The whole file after `prefix`, read straight into the string that will hold
+// the words; the size is a hint only, so files that grow or pipes still work.
+std::string ReadWholeFile(const std::string& path, std::string_view prefix) {
+  errno = 0;
+  const FileHandle file(OpenFile(path, "rb"));
+  if (!file) FailToRead(path, errno);
+  std::string text(prefix);
+  text.resize(prefix.size() + SizeHint(path) + 1);  // one byte more to see the end
+  std::size_t filled = prefix.size();
+  for (;;) {
+    if (filled == text.size()) text.resize(text.size() + std::max(text.size() / 2, kMinimumGrowth));
+    errno = 0;
+    filled += std::fread(text.data() + filled, 1, text.size() - filled, file.get());
+    if (std::ferror(file.get())) FailToRead(path, errno);
+    if (std::feof(file.get())) break;
+  }
+  text.resize(filled);
+  return text;
+}
+
 bool IsUtf16(std::string_view start) {
   return start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF");
 }
 
-// Upper bound of the padded text: every line gains two spaces and loses at
-// least one line-end byte, except a last line without one. Reserving it up
-// front avoids the copy (and double memory) of a growing buffer; pages that
-// are never written cost nothing.
-std::size_t PaddedBytesBound(std::FILE* file) {
-  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-  const long size = std::ftell(file);
-  std::rewind(file);
-  return size > 0 ? static_cast<std::size_t>(size) * 2 + 2 : 0;
+// Turns every line end of text[from, size - 1) into a space and marks each
+// line, trimmed, as a padded word: the space before the line's first symbol and
+// the one after its last already stand there. text[from - 1] and the last byte
+// are spaces, so every line has both.
+void MarkLines(std::string& text, std::size_t from, const std::string& path, SearchState& state) {
+  const std::string counted = "lines in '" + path + "'";
+  const std::size_t end_of_lines = text.size() - 1;
+  std::string_view view(text);
+  view = view.substr(0, end_of_lines);
+  // The next CR and the next LF are each looked up once per occurrence, so a
+  // file with only one kind of line end is still read in linear time.
+  std::size_t next_cr = view.find('\r', from);
+  std::size_t next_lf = view.find('\n', from);
+  std::size_t line = from;
+  while (line < end_of_lines) {
+    if (next_cr < line) next_cr = view.find('\r', line);
+    if (next_lf < line) next_lf = view.find('\n', line);
+    const std::size_t line_end = std::min({next_cr, next_lf, end_of_lines});
+    std::size_t next_line = line_end + 1;
+    if (line_end < end_of_lines && text[line_end] == '\r' && next_line < end_of_lines &&
+        text[next_line] == '\n') {
+      text[next_line++] = ' ';
+    }
+    if (line_end < end_of_lines) text[line_end] = ' ';
+
+    std::size_t first = line;
+    std::size_t last = line_end;  // one past the last non-space byte
+    while (first < last && text[first] == ' ') ++first;
+    while (last > first && text[last - 1] == ' ') --last;
+    IncrementCount(state.WordCount, counted);
+    if (first == last) {
+      state.Words.MarkWord(line - 1, line + 1);  // blank: two spaces
+    } else {
+      state.Words.MarkWord(first - 1, last + 1);
+    }
+    line = next_line;
+  }
 }
 
 }  // namespace
 
 TextEncoding ReadWordList(const std::string& path, SearchState& state) {
-  errno = 0;
-  const FileHandle file(OpenFile(path, "rb"));
-  if (!file) {
-    const int error_number = errno;
-    throw SearchError("cannot read '" + path + "': " + SystemReason(error_number));
+  std::string text = ReadWholeFile(path, " ");
+  const std::string_view content = std::string_view(text).substr(1);
+  if (IsUtf16(content)) {
+    throw SearchError("cannot read '" + path + "': it is UTF-16 text; save it as UTF-8 and try again");
   }
-  state.Words.Reserve(PaddedBytesBound(file.get()));
-
-  bool valid_utf8 = true;
-  const std::string counted = "lines in '" + path + "'";
-  const auto add_line = [&](std::string_view line) {
-    IncrementCount(state.WordCount, counted);
-    if (valid_utf8 && !IsValidUtf8(line)) valid_utf8 = false;
-    state.Words.AppendPadded(line);
-  };
-
-  LineSplitter splitter;
-  std::vector<char> chunk(kChunkBytes);
-  bool at_start = true;
-  for (;;) {
-    errno = 0;
-    const std::size_t count = std::fread(chunk.data(), 1, chunk.size(), file.get());
-    if (std::ferror(file.get())) {
-      const int error_number = errno;
-      throw SearchError("cannot read '" + path + "': " + SystemReason(error_number));
-    }
-    std::string_view text(chunk.data(), count);
-    if (at_start) {
-      at_start = false;
-      if (IsUtf16(text)) {
-        throw SearchError("cannot read '" + path +
-                          "': it is UTF-16 text; save it as UTF-8 and try again");
-      }
-      if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
-    }
-    splitter.Feed(text, add_line);
-    if (std::feof(file.get())) break;
+  std::size_t first_line = 1;
+  if (content.starts_with(kUtf8ByteOrderMark)) {
+    first_line += kUtf8ByteOrderMark.size();
+    text[first_line - 1] = ' ';  // the mark's last byte stands in for the space before the first word
   }
-  splitter.Finish(add_line);
+  text += ' ';  // after a last line without a line end
+  const bool valid_utf8 = IsValidUtf8(std::string_view(text).substr(first_line));
+  MarkLines(text, first_line, path, state);
+  state.Words.AdoptText(std::move(text));
   return valid_utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
 }
 

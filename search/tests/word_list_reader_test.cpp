@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "search/line_splitter.h"
+#include <random>
+
+#include "search/transcription.h"
 #include "search/search_error.h"
 #include "temp_folder.h"
 
@@ -93,22 +95,7 @@ TEST(ReadWordList, NamesAMissingFileAndTheReason) {
   }
 }
 
-TEST(LineSplitter, LineEndsSplitAcrossChunksAreOneLineEnd) {
-  const std::string text = "AB\r\nC\rD\nE";
-  // Every way of cutting the text in two must give the same lines.
-  for (std::size_t cut = 0; cut <= text.size(); ++cut) {
-    LineSplitter splitter;
-    std::vector<std::string> lines;
-    const auto collect = [&](std::string_view line) { lines.emplace_back(line); };
-    splitter.Feed(std::string_view(text).substr(0, cut), collect);
-    splitter.Feed(std::string_view(text).substr(cut), collect);
-    splitter.Finish(collect);
-    EXPECT_EQ(lines, (std::vector<std::string>{"AB", "C", "D", "E"})) << "cut at " << cut;
-  }
-}
-
-TEST(LineSplitter, LongLinesSurviveTheReadersChunks) {
-  // Longer than one read, with a CR LF that straddles the boundary.
+TEST(ReadWordList, LongLinesAndLineEndsAtMegabyteBoundaries) {
   const std::string long_word(1 << 20, 'A');
   TempFolder folder;
   folder.Write("in.txt", std::string((1 << 20) - 1, 'B') + "\r\n" + long_word + "\nC");
@@ -118,6 +105,34 @@ TEST(LineSplitter, LongLinesSurviveTheReadersChunks) {
   EXPECT_EQ(state.Words[0].size(), (1u << 20) + 1);
   EXPECT_EQ(state.Words[1], " " + long_word + " ");
   EXPECT_EQ(state.Words[2], " C ");
+}
+
+// Words that share their enclosing spaces must still be selected exactly as
+// one word at a time would be, also for symbols with spaces that could match
+// across two neighbouring words.
+TEST(WordList, SelectsInOnePassWhatEachWordContains) {
+  const std::vector<std::string> pieces = {"P", "T", "AE1", " ", "  ", "\n", "\r\n", "\r", "\t"};
+  const std::vector<std::string> symbols = {" P ", " T ", " P T ", " T  P ", "  ", " AE1 ", "   ",
+                                            " T \t", " AE1 P "};
+  std::mt19937 random(7);
+  TempFolder folder;
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes;
+    for (int n = std::uniform_int_distribution<int>(0, 60)(random); n > 0; --n) {
+      bytes += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+    }
+    folder.Write("in.txt", bytes);
+    SearchState state;
+    ReadWordList(folder.utf8() + "/in.txt", state);
+    for (const auto& symbol : symbols) {
+      std::vector<std::size_t> expected, selected;
+      for (std::size_t j = 0; j < state.Words.size(); ++j) {
+        if (ContainsSymbol(state.Words[j], symbol)) expected.push_back(j);
+      }
+      state.Words.ForEachContaining(symbol, [&](std::size_t j) { selected.push_back(j); });
+      ASSERT_EQ(selected, expected) << "symbol \"" << symbol << "\" in \"" << bytes << '"';
+    }
+  }
 }
 
 TEST(IncrementCount, RefusesToPassThe32BitLimit) {
