@@ -14,9 +14,9 @@
 namespace {
 
 // Most frequent first, roughly as in English transcriptions.
-const std::vector<std::string> kConsonants = {"T", "N", "R", "S", "L", "D", "K", "M", "Z", "P",
-                                              "B", "F", "V", "G", "HH", "W", "NG", "SH", "Y",
-                                              "JH", "CH", "TH", "DH", "ZH"};
+const std::vector<std::string> kConsonants = {"T",  "N",  "R", "S",  "L",  "D",  "K",  "M",
+                                              "Z",  "P",  "B", "F",  "V",  "G",  "HH", "W",
+                                              "NG", "SH", "Y", "JH", "CH", "TH", "DH", "ZH"};
 const std::vector<std::string> kVowels = {"AH", "IH", "IY", "EH", "AE", "ER", "AA", "EY",
                                           "AY", "OW", "UW", "AO", "AW", "UH", "OY"};
 
@@ -24,7 +24,8 @@ class ZipfPicker {
  public:
   ZipfPicker(std::size_t count, double exponent) {
     std::vector<double> weights;
-    for (std::size_t rank = 1; rank <= count; ++rank) weights.push_back(1.0 / std::pow(rank, exponent));
+    for (std::size_t rank = 1; rank <= count; ++rank)
+      weights.push_back(1.0 / std::pow(rank, exponent));
     distribution_ = std::discrete_distribution<std::size_t>(weights.begin(), weights.end());
   }
   std::size_t operator()(std::mt19937_64& random) { return distribution_(random); }

@@ -22,8 +22,9 @@ class SilentHost final : public search::RunHost {
 };
 
 template <typename Search>
-double TimeSearch(Search search, const search::SearchState& state, const search::SearchSymbol& first,
-                  const search::SearchSymbol& second, const std::string& path) {
+double TimeSearch(Search search, const search::SearchState& state,
+                  const search::SearchSymbol& first, const search::SearchSymbol& second,
+                  const std::string& path) {
   SilentHost host;
   const auto start = std::chrono::steady_clock::now();
   search::OutputFile file(path);

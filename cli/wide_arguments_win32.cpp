@@ -1,6 +1,6 @@
-#include "cli/wide_arguments.h"
-
 #include <windows.h>
+
+#include "cli/wide_arguments.h"
 
 namespace cli {
 

@@ -56,8 +56,8 @@ void OutputFile::Fail(const char* action, int error_number) {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
   RemoveFile(path_);
-  throw SearchError(std::string("cannot ") + action + " '" + path_ + "': " +
-                    SystemReason(error_number));
+  throw SearchError(std::string("cannot ") + action + " '" + path_ +
+                    "': " + SystemReason(error_number));
 }
 
 }  // namespace search

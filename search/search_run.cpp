@@ -71,8 +71,8 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
   const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
   const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
 
-  WriteSymbolList(output + "ListOfWordsWith " + first_name + ".txt", first, state,
-                  state.FirstList, state.FirstCount, host,
+  WriteSymbolList(output + "ListOfWordsWith " + first_name + ".txt", first, state, state.FirstList,
+                  state.FirstCount, host,
                   "Making lists of words that have the relevant phonemes ...");
   WriteSymbolList(output + "ListOfWordsWith " + second_name + ".txt", second, state,
                   state.SecondList, state.SecondCount, host, nullptr);

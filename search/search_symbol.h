@@ -11,8 +11,8 @@ namespace search {
 // A symbol as the user typed it, padded, and as it is matched against a word
 // list that may be in an older 8-bit encoding.
 struct SearchSymbol {
-  std::string Shown;                  // PadTranscription of the typed text, for messages
-  std::optional<std::string> Match;   // padded, in the word list's encoding; none if it cannot occur
+  std::string Shown;                 // PadTranscription of the typed text, for messages
+  std::optional<std::string> Match;  // padded, in the word list's encoding; none if it cannot occur
 };
 
 SearchSymbol MakeSearchSymbol(std::string_view typed, TextEncoding word_list_encoding);

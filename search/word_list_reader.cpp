@@ -27,8 +27,8 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::size_t SizeHint(const std::string& path) {
   std::error_code error;
-  const auto size =
-      std::filesystem::file_size(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+  const auto size = std::filesystem::file_size(
+      std::filesystem::path(std::u8string(path.begin(), path.end())), error);
   return error ? 0 : static_cast<std::size_t>(size);
 }
 
@@ -101,12 +101,14 @@ TextEncoding ReadWordList(const std::string& path, SearchState& state) {
   std::string text = ReadWholeFile(path, " ");
   const std::string_view content = std::string_view(text).substr(1);
   if (IsUtf16(content)) {
-    throw SearchError("cannot read '" + path + "': it is UTF-16 text; save it as UTF-8 and try again");
+    throw SearchError("cannot read '" + path +
+                      "': it is UTF-16 text; save it as UTF-8 and try again");
   }
   std::size_t first_line = 1;
   if (content.starts_with(kUtf8ByteOrderMark)) {
     first_line += kUtf8ByteOrderMark.size();
-    text[first_line - 1] = ' ';  // the mark's last byte stands in for the space before the first word
+    text[first_line - 1] =
+        ' ';  // the mark's last byte stands in for the space before the first word
   }
   text += ' ';  // after a last line without a line end
   const bool valid_utf8 = IsValidUtf8(std::string_view(text).substr(first_line));

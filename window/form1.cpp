@@ -67,8 +67,8 @@ void Form1::BuildControls() {
 
   Text1 = MakeEditBox(QStringLiteral("Text1"), QStringLiteral("P"), QStringLiteral("First symbol"),
                       kText1, client_area);
-  Text2 = MakeEditBox(QStringLiteral("Text2"), QStringLiteral("T"),
-                      QStringLiteral("Second symbol"), kText2, client_area);
+  Text2 = MakeEditBox(QStringLiteral("Text2"), QStringLiteral("T"), QStringLiteral("Second symbol"),
+                      kText2, client_area);
   setTabOrder(Text1, Text2);
   setTabOrder(Text2, Command1);
 }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "window/form1.h"
 #include "window/build_info.h"
+#include "window/form1.h"
 #include "window/qt_desktop.h"
 
 namespace window {

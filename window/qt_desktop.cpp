@@ -7,8 +7,8 @@ namespace window {
 namespace {
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), WithLineFeeds(text),
-                  QMessageBox::Ok, parent);
+  QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), WithLineFeeds(text), QMessageBox::Ok,
+                  parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();

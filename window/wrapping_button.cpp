@@ -58,11 +58,12 @@ void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
   painter.drawControl(QStyle::CE_PushButton, option);
 
   const QRect area =
-      style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+      style()
+          ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
           .adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin);
   const QStringList lines = WrapAtSpaces(text(), fontMetrics(), area.width());
-  painter.drawItemText(area, Qt::AlignCenter, palette(), isEnabled(),
-                       lines.join(QLatin1Char('\n')), QPalette::ButtonText);
+  painter.drawItemText(area, Qt::AlignCenter, palette(), isEnabled(), lines.join(QLatin1Char('\n')),
+                       QPalette::ButtonText);
 }
 
 }  // namespace window

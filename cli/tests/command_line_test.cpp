@@ -77,7 +77,8 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
     EXPECT_NE(outcome.err.find("usage: minpairs [--dir FOLDER] [--quiet] [--] FIRST SECOND"),
               std::string::npos);
   }
-  EXPECT_EQ(RunMinpairs({"--frobnicate", "P", "T"}).err.substr(0, 41), "minpairs: unknown option '--frobnicate'\nu");
+  EXPECT_EQ(RunMinpairs({"--frobnicate", "P", "T"}).err.substr(0, 41),
+            "minpairs: unknown option '--frobnicate'\nu");
 }
 
 TEST(CommandLine, HelpAndVersion) {

@@ -52,9 +52,9 @@ Result RunPairSearch(Search search, const SearchState& state, const SearchSymbol
 
 TEST(FindPairs, DirectionalAndAllOccurrences) {
   const auto first = Symbol("P"), second = Symbol("T");
-  const auto state = StateFor({"T T AE1", "P T AE1", "P P AE1", "P IH1 T", "T IH1 T", "P IH1 P",
-                               "T IH1 P", "P IH1 P"},
-                              first, second);
+  const auto state = StateFor(
+      {"T T AE1", "P T AE1", "P P AE1", "P IH1 T", "T IH1 T", "P IH1 P", "T IH1 P", "P IH1 P"},
+      first, second);
   const Result result = RunPairSearch(FindPairs, state, first, second);
   // " T T AE1 " becomes " P T AE1 ": adjacent symbols are replaced one by one.
   // "T IH1 P" never pairs with "P IH1 T": the second word is turned, never the first.
@@ -82,14 +82,16 @@ TEST(FindPairs, ProgressOnlyAtMultiplesOfAHundred) {
 // symbols, symbols that are prefixes of others, blank lines, double spaces and
 // duplicates. The indexed search must give exactly the nested loops' output.
 std::vector<std::string> RandomLines(std::mt19937& random) {
-  static const std::vector<std::string> kSymbols = {"P", "T", "K", "AE1", "AE", "T", "P", "S", "PT"};
+  static const std::vector<std::string> kSymbols = {"P", "T", "K", "AE1", "AE",
+                                                    "T", "P", "S", "PT"};
   std::uniform_int_distribution<std::size_t> pick(0, kSymbols.size() - 1);
   std::uniform_int_distribution<int> length(0, 5), percent(0, 99);
   std::vector<std::string> lines;
   const int count = std::uniform_int_distribution<int>(0, 400)(random);
   for (int n = 0; n < count; ++n) {
     if (!lines.empty() && percent(random) < 10) {
-      lines.push_back(lines[std::uniform_int_distribution<std::size_t>(0, lines.size() - 1)(random)]);
+      lines.push_back(
+          lines[std::uniform_int_distribution<std::size_t>(0, lines.size() - 1)(random)]);
       continue;
     }
     std::string line = percent(random) < 5 ? "  " : "";
@@ -113,7 +115,8 @@ TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
       const auto state = StateFor(lines, first, second);
       const Result indexed = RunPairSearch(FindPairs, state, first, second);
       const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
-      ASSERT_EQ(indexed.pairs, nested.pairs) << "round " << round << ", " << first_text << "/" << second_text;
+      ASSERT_EQ(indexed.pairs, nested.pairs)
+          << "round " << round << ", " << first_text << "/" << second_text;
       ASSERT_EQ(indexed.shown, nested.shown);
     }
   }

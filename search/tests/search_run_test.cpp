@@ -22,9 +22,13 @@ constexpr const char* kWorkedExample =
 // A program folder with an in.txt and an output folder, and a host that records.
 class SearchRunTest : public ::testing::Test {
  protected:
-  SearchRunTest() : host(folder.utf8()) { std::filesystem::create_directory(folder.path() / "output"); }
+  SearchRunTest() : host(folder.utf8()) {
+    std::filesystem::create_directory(folder.path() / "output");
+  }
 
-  void Run(std::string_view first, std::string_view second) { RunSearch(first, second, state, host); }
+  void Run(std::string_view first, std::string_view second) {
+    RunSearch(first, second, state, host);
+  }
 
   // Runs and returns the error message, or "" when the run succeeded.
   std::string RunAndFail(std::string_view first, std::string_view second) {
@@ -36,7 +40,9 @@ class SearchRunTest : public ::testing::Test {
     return "";
   }
 
-  std::string Output(std::string_view name) const { return folder.Read(Utf8Path("output/" + std::string(name))); }
+  std::string Output(std::string_view name) const {
+    return folder.Read(Utf8Path("output/" + std::string(name)));
+  }
   std::size_t OutputFileCount() const {
     const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
     return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
@@ -76,7 +82,8 @@ TEST_F(SearchRunTest, EmptyWordListGivesEmptyFilesAndZeroCounts) {
   EXPECT_EQ(Output("ListOfWordsWith P.txt"), "");
   EXPECT_EQ(Output("ListOfWordsWith T.txt"), "");
   EXPECT_EQ(Output("VendrelForPAndT.txt"), "");
-  EXPECT_EQ(host.shown.at(2), "message:  0 words have  P ,  0 words have  T .  Click OK to continue.");
+  EXPECT_EQ(host.shown.at(2),
+            "message:  0 words have  P ,  0 words have  T .  Click OK to continue.");
   EXPECT_EQ(host.shown.back(), "Done!  Click again to exit.");
 }
 
@@ -93,14 +100,17 @@ TEST_F(SearchRunTest, EmptyFirstSymbolListsBlankLines) {
   folder.Write("in.txt", "A\n\n  \nB  C\n");
   Run("", "B");
   EXPECT_EQ(Output("ListOfWordsWith .txt"), "  \r\n  \r\n B  C \r\n");
-  EXPECT_EQ(host.shown.at(2), "message:  3 words have   ,  1 words have  B .  Click OK to continue.");
+  EXPECT_EQ(host.shown.at(2),
+            "message:  3 words have   ,  1 words have  B .  Click OK to continue.");
 }
 
 TEST_F(SearchRunTest, SymbolSequencesAndIpaWork) {
   folder.Write("in.txt", "\xCA\x83 IY1\ns IY1\nt\xCD\xA1\xCA\x83 IY1\n");  // ʃ IY1, s IY1, t͡ʃ IY1
   Run("\xCA\x83", "s");
   EXPECT_EQ(Output("ListOfWordsWith \xCA\x83.txt"), " \xCA\x83 IY1 \r\n");
-  EXPECT_EQ(Output("VendrelFor\xCA\x83" "Ands.txt"), "\xCA\x83 IY1\ts IY1\r\n");
+  EXPECT_EQ(Output("VendrelFor\xCA\x83"
+                   "Ands.txt"),
+            "\xCA\x83 IY1\ts IY1\r\n");
 
   SearchState sequence_state;
   RecordingHost sequence_host(folder.utf8());
@@ -110,9 +120,10 @@ TEST_F(SearchRunTest, SymbolSequencesAndIpaWork) {
 
 TEST_F(SearchRunTest, OlderWindows1252ListsKeepTheirBytes) {
   folder.Write("in.txt", "K AE1 \xE9\nG AE1 \xE9\nK \xCA\n");  // é in Windows-1252; 0xCA alone
-  Run("K", "\xC3\xA9");  // é typed as UTF-8
+  Run("K", "\xC3\xA9");                                        // é typed as UTF-8
   EXPECT_EQ(Output("ListOfWordsWith \xC3\xA9.txt"), " K AE1 \xE9 \r\n G AE1 \xE9 \r\n");
-  EXPECT_EQ(host.shown.at(2), "message:  2 words have  K ,  2 words have  \xC3\xA9 .  Click OK to continue.");
+  EXPECT_EQ(host.shown.at(2),
+            "message:  2 words have  K ,  2 words have  \xC3\xA9 .  Click OK to continue.");
 
   SearchState ipa_state;
   RecordingHost ipa_host(folder.utf8());
@@ -125,19 +136,21 @@ TEST_F(SearchRunTest, ProgressTextsComeAtEveryHundredthFirstWord) {
   for (int i = 0; i < 250; ++i) words += "K W" + std::to_string(i) + "\n";
   folder.Write("in.txt", words);
   Run("K", "G");
-  EXPECT_EQ(host.shown, (std::vector<std::string>{
-                            "Reading input file ...",
-                            "Making lists of words that have the relevant phonemes ...",
-                            "message:  250 words have  K ,  0 words have  G .  Click OK to continue.",
-                            "Begun search for minimal pairs ...",
-                            "Completed  100 /  250 words containing  K .",
-                            "Completed  200 /  250 words containing  K .",
-                            "Done!  Click again to exit.",
-                        }));
+  EXPECT_EQ(host.shown,
+            (std::vector<std::string>{
+                "Reading input file ...",
+                "Making lists of words that have the relevant phonemes ...",
+                "message:  250 words have  K ,  0 words have  G .  Click OK to continue.",
+                "Begun search for minimal pairs ...",
+                "Completed  100 /  250 words containing  K .",
+                "Completed  200 /  250 words containing  K .",
+                "Done!  Click again to exit.",
+            }));
 }
 
 TEST_F(SearchRunTest, MissingWordListWritesNothing) {
-  EXPECT_EQ(RunAndFail("P", "T"), "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
+  EXPECT_EQ(RunAndFail("P", "T"),
+            "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
   EXPECT_EQ(host.shown, std::vector<std::string>{"Reading input file ..."});
   EXPECT_EQ(OutputFileCount(), 0u);
 }
@@ -183,7 +196,7 @@ TEST_F(SearchRunTest, AFullDiskIsReportedAndTheTruncatedFileRemoved) {
   folder.Write("in.txt", kWorkedExample);
   std::filesystem::create_symlink("/dev/full", folder.path() / "output" / "VendrelForKAndG.txt");
   EXPECT_EQ(RunAndFail("K", "G"), "cannot write '" + folder.utf8() +
-                                       "/output/VendrelForKAndG.txt': No space left on device");
+                                      "/output/VendrelForKAndG.txt': No space left on device");
   EXPECT_FALSE(folder.Exists("output/VendrelForKAndG.txt"));
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
   EXPECT_EQ(host.shown.back(), "Begun search for minimal pairs ...");

@@ -43,13 +43,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ContainsSymbolTest,
     ::testing::Values(ContainsCase{" K AE1 T ", " AE ", false},  // part of a longer symbol
                       ContainsCase{" K AE1 T ", " AE1 ", true},
-                      ContainsCase{" K AE1 T ", " k ", false},   // case matters
+                      ContainsCase{" K AE1 T ", " k ", false},  // case matters
                       ContainsCase{" K AE1 T ", "  ", false},
-                      ContainsCase{"  ", "  ", true},            // an empty symbol finds blank lines
+                      ContainsCase{"  ", "  ", true},  // an empty symbol finds blank lines
                       ContainsCase{" \tK AE1 T ", " K ", false},  // a tab is not a separator
                       ContainsCase{" K  AE1 ", " K ", true},
-                      ContainsCase{" K  AE1 ", " AE1 ", true},
-                      ContainsCase{" K  AE1 ", "  ", true},
+                      ContainsCase{" K  AE1 ", " AE1 ", true}, ContainsCase{" K  AE1 ", "  ", true},
                       ContainsCase{" K AE1 T ", " K AE1 ", true}));  // a sequence of symbols
 
 struct SubstituteCase {

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
-#include <random>
-
-#include "search/transcription.h"
 #include "search/search_error.h"
+#include "search/transcription.h"
 #include "temp_folder.h"
 
 namespace search {
@@ -53,7 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OnlyALineEnd", "\r\n", {"  "}},
         ReadCase{"SpacesTrimmedTabsKept", "  B AE1 G  \n\tK  AE1 \n", {" B AE1 G ", " \tK  AE1 "}},
         ReadCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBFK AE1 T\r\n", {" K AE1 T "}},
-        ReadCase{"ByteOrderMarkOnlyAtTheStart", "A\n\xEF\xBB\xBF" "B\n", {" A ", " \xEF\xBB\xBF" "B "}},
+        ReadCase{"ByteOrderMarkOnlyAtTheStart",
+                 "A\n\xEF\xBB\xBF"
+                 "B\n",
+                 {" A ",
+                  " \xEF\xBB\xBF"
+                  "B "}},
         ReadCase{"NulBytesPassThrough", std::string("A\0B\n", 4), {std::string(" A\0B ", 5)}}),
     [](const ::testing::TestParamInfo<ReadCase>& param_info) { return param_info.param.name; });
 
@@ -91,7 +95,8 @@ TEST(ReadWordList, NamesAMissingFileAndTheReason) {
     ReadWordList(folder.utf8() + "/in.txt", state);
     ADD_FAILURE() << "a missing file was read";
   } catch (const SearchError& error) {
-    EXPECT_EQ(error.what(), "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
+    EXPECT_EQ(error.what(),
+              "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
   }
 }
 
@@ -112,8 +117,8 @@ TEST(ReadWordList, LongLinesAndLineEndsAtMegabyteBoundaries) {
 // across two neighbouring words.
 TEST(WordList, SelectsInOnePassWhatEachWordContains) {
   const std::vector<std::string> pieces = {"P", "T", "AE1", " ", "  ", "\n", "\r\n", "\r", "\t"};
-  const std::vector<std::string> symbols = {" P ", " T ", " P T ", " T  P ", "  ", " AE1 ", "   ",
-                                            " T \t", " AE1 P "};
+  const std::vector<std::string> symbols = {" P ",   " T ", " P T ", " T  P ", "  ",
+                                            " AE1 ", "   ", " T \t", " AE1 P "};
   std::mt19937 random(7);
   TempFolder folder;
   for (int round = 0; round < 200; ++round) {

@@ -186,12 +186,12 @@ TEST_F(Form1Test, FailingRunReportsTheSearchErrorAndEndsWithNonZeroStatus) {
   PaintRecorder recorder(*Command1(), journal);
   ClickCommand1();
   DropPaintOfGo(journal);
-  EXPECT_EQ(journal, (Journal{
-                         "paint: Reading input file ...",
-                         "error: cannot read '" + folder.utf8() +
-                             "/in.txt': No such file or directory",
-                         "end: 1",
-                     }));
+  EXPECT_EQ(journal,
+            (Journal{
+                "paint: Reading input file ...",
+                "error: cannot read '" + folder.utf8() + "/in.txt': No such file or directory",
+                "end: 1",
+            }));
   EXPECT_EQ(OutputFileCount(), 0U);
 }
 
@@ -208,12 +208,11 @@ constexpr const char* kHelpParagraphs =
     "while for the program to finish.\r\r";
 
 TEST(HelpTextTest, IsTheFiveParagraphsEndingWithTheMaintainer) {
-  EXPECT_EQ(HelpText("A. N. Other", "another@example.org"),
-            std::string(kHelpParagraphs) +
-                "Bugs, comments, etc. to A. N. Other at another@example.org.");
-  EXPECT_EQ(HelpText(),
-            std::string(kHelpParagraphs) + "Bugs, comments, etc. to " + kMaintainerName + " at " +
-                kMaintainerEmail + ".");
+  EXPECT_EQ(
+      HelpText("A. N. Other", "another@example.org"),
+      std::string(kHelpParagraphs) + "Bugs, comments, etc. to A. N. Other at another@example.org.");
+  EXPECT_EQ(HelpText(), std::string(kHelpParagraphs) + "Bugs, comments, etc. to " +
+                            kMaintainerName + " at " + kMaintainerEmail + ".");
 }
 
 TEST_F(Form1Test, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {

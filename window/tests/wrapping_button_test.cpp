@@ -27,16 +27,15 @@ TEST_P(WrapAtSpacesTest, BreaksOnlyAtSpacesFillingEachLine) {
   EXPECT_EQ(WrapAtSpaces(QString::fromLatin1(row.text), metrics, width), row.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, WrapAtSpacesTest,
-    ::testing::Values(WrapCase{"aa aa aa", "aa aa aa", {"aa aa aa"}},
-                      WrapCase{"aa aa aa aa", "aa aa", {"aa aa", "aa aa"}},
-                      WrapCase{"aa aa aa", "aa aa a", {"aa aa", "aa"}},
-                      WrapCase{"aa  aa", "aa", {"aa", "aa"}},
-                      WrapCase{"aa  aa aa", "aa  aa", {"aa  aa", "aa"}},
-                      WrapCase{"aaaaaa aa", "aa", {"aaaaaa", "aa"}},
-                      WrapCase{"aa aa   ", "aa aa", {"aa aa"}},
-                      WrapCase{"", "aa", {""}}));
+INSTANTIATE_TEST_SUITE_P(Rows, WrapAtSpacesTest,
+                         ::testing::Values(WrapCase{"aa aa aa", "aa aa aa", {"aa aa aa"}},
+                                           WrapCase{"aa aa aa aa", "aa aa", {"aa aa", "aa aa"}},
+                                           WrapCase{"aa aa aa", "aa aa a", {"aa aa", "aa"}},
+                                           WrapCase{"aa  aa", "aa", {"aa", "aa"}},
+                                           WrapCase{"aa  aa aa", "aa  aa", {"aa  aa", "aa"}},
+                                           WrapCase{"aaaaaa aa", "aa", {"aaaaaa", "aa"}},
+                                           WrapCase{"aa aa   ", "aa aa", {"aa aa"}},
+                                           WrapCase{"", "aa", {""}}));
 
 // Where a caption's ink lies: the pixels that differ from the same button
 // painted without a caption.
