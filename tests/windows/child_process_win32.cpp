@@ -1,9 +1,8 @@
-#include "child_process.h"
-
 #include <windows.h>
 
 #include <stdexcept>
 
+#include "child_process.h"
 #include "temp_folder.h"
 
 namespace testing_support {

@@ -95,8 +95,8 @@ TEST_P(ForbiddenCharacterTest, IsRefusedBeforeAnyFileIsWritten) {
   EXPECT_EQ(outcome.status, 1u);
   EXPECT_EQ(outcome.out, "");
   EXPECT_EQ(outcome.err, "minpairs: error: the first symbol '" + symbol +
-                             "' cannot be part of a file name: it contains '" + symbol.substr(1, 1) +
-                             "'\r\n");
+                             "' cannot be part of a file name: it contains '" +
+                             symbol.substr(1, 1) + "'\r\n");
   EXPECT_TRUE(NamesIn(program_folder / "output").empty());
 }
 

@@ -46,8 +46,9 @@ void CheckVersion() {
   const std::wstring path = OwnPath();
   DWORD ignored = 0;
   std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
-  const bool found = !info.empty() && GetFileVersionInfoW(path.c_str(), 0,
-                                                          static_cast<DWORD>(info.size()), info.data());
+  const bool found =
+      !info.empty() &&
+      GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data());
   Check(found, "the program file has version information");
   if (!found) return;
 
@@ -76,8 +77,9 @@ void CheckVersion() {
 }
 
 const BYTE* LoadResourceData(HRSRC resource) {
-  return resource == nullptr ? nullptr
-                             : static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+  return resource == nullptr
+             ? nullptr
+             : static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
 }
 
 BOOL CALLBACK KeepFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
@@ -97,8 +99,8 @@ bool IsExpectedImage(const IconGroupEntry& entry) {
   std::printf("      icon image %ld x %ld, %u bits\n", header.biWidth, header.biHeight / 2,
               header.biBitCount);
   const DWORD size = SizeofResource(nullptr, resource);
-  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(data), size, TRUE, 0x00030000,
-                                        kIconSide, kIconSide, LR_DEFAULTCOLOR);
+  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(data), size, TRUE, 0x00030000, kIconSide,
+                                        kIconSide, LR_DEFAULTCOLOR);
   if (icon != nullptr) DestroyIcon(icon);
   return header.biWidth == kIconSide && header.biHeight == 2 * kIconSide &&
          header.biBitCount == kIconBits && icon != nullptr;

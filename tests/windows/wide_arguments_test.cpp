@@ -25,7 +25,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Conversion{"Empty", L"", ""}, Conversion{"Ascii", L"K AE1", "K AE1"},
                       Conversion{"TiedEsh", L"t\u0361\u0283", "t\xCD\xA1\xCA\x83"},
                       Conversion{"SurrogatePair", L"\U0001D465", "\xF0\x9D\x91\xA5"},
-                      Conversion{"UnpairedSurrogate", std::wstring{L'\xD800', L'a'}, "\xEF\xBF\xBD" "a"}),
+                      Conversion{"UnpairedSurrogate", std::wstring{L'\xD800', L'a'},
+                                 "\xEF\xBF\xBD"
+                                 "a"}),
     [](const ::testing::TestParamInfo<Conversion>& row) { return std::string(row.param.name); });
 
 TEST(Utf8Arguments, LeavesOutTheProgramNameAndKeepsEmptyArguments) {
