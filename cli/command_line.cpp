@@ -1,12 +1,12 @@
 #include "cli/command_line.h"
 
-#include <new>
+#include <exception>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "cli/console_host.h"
 #include "cli/version.h"
-#include "search/search_error.h"
 #include "search/search_run.h"
 
 namespace cli {
@@ -36,8 +36,16 @@ struct Options {
 enum class Request { kSearch, kHelp, kVersion };
 
 // The folder as the run joins it: without trailing separators ("/" becomes "").
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "/\\";
+#else
+constexpr std::string_view kSeparators = "/";  // a backslash is part of a name here
+#endif
+
 std::string WithoutTrailingSeparator(std::string folder) {
-  while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  while (!folder.empty() && kSeparators.find(folder.back()) != std::string_view::npos) {
+    folder.pop_back();
+  }
   return folder;
 }
 
@@ -58,7 +66,7 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
     } else if (argument == "--quiet" || argument == "-q") {
       options.quiet = true;
     } else if (argument == "--dir") {
-      if (++i == arguments.size()) {
+      if (++i == arguments.size() || arguments[i].empty()) {
         error = "--dir needs a folder";
         return std::nullopt;
       }
@@ -81,12 +89,16 @@ int Search(const Options& options, std::ostream& out, std::ostream& err) {
   try {
     search::RunSearch(options.symbols[0], options.symbols[1], state, host);
     return 0;
-  } catch (const search::SearchError& error) {
+  } catch (const std::exception& error) {  // SearchError, or the unforeseen
     err << "minpairs: error: " << error.what() << '\n';
-  } catch (const std::bad_alloc&) {
-    err << "minpairs: error: not enough memory for the word list in '" << options.folder
-        << "/in.txt'\n";
   }
+  return 1;
+}
+
+// The summary or the help is part of the result: losing it is a failure.
+int CheckOutput(int status, std::ostream& out, std::ostream& err) {
+  if (out.flush()) return status;
+  err << "minpairs: error: cannot write to standard output\n";
   return 1;
 }
 
@@ -104,14 +116,14 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   switch (*request) {
     case Request::kHelp:
       out << kUsage;
-      return 0;
+      return CheckOutput(0, out, err);
     case Request::kVersion:
       out << "minpairs " << kVersion << '\n';
-      return 0;
+      return CheckOutput(0, out, err);
     case Request::kSearch:
       break;
   }
-  return Search(options, out, err);
+  return CheckOutput(Search(options, out, err), out, err);
 }
 
 }  // namespace cli

@@ -22,8 +22,12 @@ OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
   buffer_.reserve(kBufferBytes);
 }
 
+// Still open here means the run was cut short before Close: the file is
+// incomplete, so it goes rather than pass for a result.
 OutputFile::~OutputFile() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (file_ == nullptr) return;
+  std::fclose(file_);
+  RemoveFile(path_);
 }
 
 void OutputFile::WriteLine(std::string_view first, std::string_view separator,

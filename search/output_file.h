@@ -8,7 +8,8 @@ namespace search {
 
 // A text file written through one large buffer, lines ending in CR LF. Every
 // failure raises SearchError naming the file and the system's reason; a file
-// that could not be written in full is removed rather than left truncated.
+// that is not closed in full (a failed write, or an error elsewhere while it is
+// open) is removed rather than left truncated.
 class OutputFile final {
  public:
   // Creates the file or empties an existing one.

@@ -1,6 +1,7 @@
 #include "search/search_run.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -65,26 +66,37 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
 
   const std::string folder = host.ApplicationDirectory();
   const std::string output = folder + "/output/";
+  const std::string word_list_path = folder + "/in.txt";
+  const std::string first_list_path = output + "ListOfWordsWith " + first_name + ".txt";
+  const std::string second_list_path = output + "ListOfWordsWith " + second_name + ".txt";
+  const std::string pairs_path = output + "VendrelFor" + first_name + "And" + second_name + ".txt";
+  // What the run is doing, for the message if memory runs out.
+  std::string doing = "read '" + word_list_path + "'";
+  try {
+    host.ShowStatus("Reading input file ...");
+    const TextEncoding encoding = ReadWordList(word_list_path, state);
+    const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
+    const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
 
-  host.ShowStatus("Reading input file ...");
-  const TextEncoding encoding = ReadWordList(folder + "/in.txt", state);
-  const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
-  const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
+    doing = "write '" + first_list_path + "'";
+    WriteSymbolList(first_list_path, first, state, state.FirstList, state.FirstCount, host,
+                    "Making lists of words that have the relevant phonemes ...");
+    doing = "write '" + second_list_path + "'";
+    WriteSymbolList(second_list_path, second, state, state.SecondList, state.SecondCount, host,
+                    nullptr);
 
-  WriteSymbolList(output + "ListOfWordsWith " + first_name + ".txt", first, state, state.FirstList,
-                  state.FirstCount, host,
-                  "Making lists of words that have the relevant phonemes ...");
-  WriteSymbolList(output + "ListOfWordsWith " + second_name + ".txt", second, state,
-                  state.SecondList, state.SecondCount, host, nullptr);
+    host.ShowMessage(CountText(state.FirstCount) + " words have " + first.Shown + ", " +
+                     CountText(state.SecondCount) + " words have " + second.Shown +
+                     ".  Click OK to continue.");
+    host.ShowStatus("Begun search for minimal pairs ...");
 
-  host.ShowMessage(CountText(state.FirstCount) + " words have " + first.Shown + ", " +
-                   CountText(state.SecondCount) + " words have " + second.Shown +
-                   ".  Click OK to continue.");
-  host.ShowStatus("Begun search for minimal pairs ...");
-
-  OutputFile pairs_file(output + "VendrelFor" + first_name + "And" + second_name + ".txt");
-  FindPairs(state, first, second, pairs_file, host);
-  pairs_file.Close();
+    doing = "write '" + pairs_path + "'";
+    OutputFile pairs_file(pairs_path);
+    FindPairs(state, first, second, pairs_file, host);
+    pairs_file.Close();
+  } catch (const std::bad_alloc&) {
+    throw SearchError("not enough memory to " + doing);
+  }
   host.ShowStatus("Done!  Click again to exit.");
 }
 

@@ -5,9 +5,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <new>
+#include <exception>
 
-#include "search/search_error.h"
 #include "search/search_run.h"
 #include "window/desktop.h"
 #include "window/help_text.h"
@@ -97,11 +96,8 @@ void Form1::RunOnce() {
   try {
     search::RunSearch(first, second, state_, host);
     return;
-  } catch (const search::SearchError& error) {
+  } catch (const std::exception& error) {  // SearchError, or the unforeseen
     ReportError(QString::fromUtf8(error.what()));
-  } catch (const std::bad_alloc&) {
-    ReportError(QStringLiteral("not enough memory for the word list in '%1/in.txt'")
-                    .arg(QString::fromStdString(host.ApplicationDirectory())));
   }
 }
 

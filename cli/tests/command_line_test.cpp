@@ -69,8 +69,12 @@ TEST_F(CommandLineTest, FailureIsOneErrorLineAndStatusOne) {
 }
 
 TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {}, {"P"}, {"P", "T", "K"}, {"--dir"}, {"--frobnicate", "P", "T"}}) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{{},
+                                                                     {"P"},
+                                                                     {"P", "T", "K"},
+                                                                     {"--dir"},
+                                                                     {"--dir", "", "P", "T"},
+                                                                     {"--frobnicate", "P", "T"}}) {
     const Outcome outcome = RunMinpairs(arguments);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
@@ -79,6 +83,14 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
   }
   EXPECT_EQ(RunMinpairs({"--frobnicate", "P", "T"}).err.substr(0, 41),
             "minpairs: unknown option '--frobnicate'\nu");
+}
+
+TEST_F(CommandLineTest, ALostSummaryIsAFailure) {
+  std::ostringstream out, err;
+  out.setstate(std::ios::badbit);  // as when standard output is a full disk
+  EXPECT_EQ(RunCommandLine({"--quiet", "--dir", folder.utf8(), "P", "T"}, out, err), 1);
+  EXPECT_EQ(err.str(), "minpairs: error: cannot write to standard output\n");
+  EXPECT_EQ(RunCommandLine({"--version"}, out, err), 1);
 }
 
 TEST(CommandLine, HelpAndVersion) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 
 #include "recording_host.h"
 #include "search/search_error.h"
@@ -189,6 +190,43 @@ TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) 
   EXPECT_EQ(Output("ListOfWordsWith G.txt"),
             " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
   EXPECT_NE(host.shown.back(), "Done!  Click again to exit.");
+}
+
+// A run cut short by something other than a failed write, here a host that
+// gives up at a chosen status text, must not leave the open file behind half
+// written; files finished before stay.
+class GivingUpHost final : public RunHost {
+ public:
+  GivingUpHost(std::string folder, std::string give_up_at)
+      : folder_(std::move(folder)), give_up_at_(std::move(give_up_at)) {}
+  std::string ApplicationDirectory() override { return folder_; }
+  void ShowStatus(std::string_view text) override {
+    if (text.starts_with(give_up_at_)) throw std::runtime_error("given up");
+  }
+  void ShowMessage(std::string_view) override {}
+
+ private:
+  std::string folder_;
+  std::string give_up_at_;
+};
+
+TEST_F(SearchRunTest, AnInterruptedRunRemovesTheFileItWasWriting) {
+  std::string words;
+  for (int i = 0; i < 300; ++i)
+    words += "K AE" + std::to_string(i) + "\nG AE" + std::to_string(i) + "\n";
+  folder.Write("in.txt", words);
+
+  GivingUpHost at_lists(folder.utf8(), "Making lists");
+  SearchState list_state;
+  EXPECT_THROW(RunSearch("K", "G", list_state, at_lists), std::runtime_error);
+  EXPECT_EQ(OutputFileCount(), 0u);
+
+  GivingUpHost at_progress(folder.utf8(), "Completed  200 ");
+  SearchState pairs_state;
+  EXPECT_THROW(RunSearch("K", "G", pairs_state, at_progress), std::runtime_error);
+  EXPECT_TRUE(folder.Exists("output/ListOfWordsWith K.txt"));
+  EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
+  EXPECT_FALSE(folder.Exists("output/VendrelForKAndG.txt"));
 }
 
 #ifdef __linux__
