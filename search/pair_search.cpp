@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "search/status_texts.h"
 #include "search/transcription.h"
 
 namespace search {
 namespace {
-
-constexpr std::int32_t kProgressInterval = 100;
 
 // The index is far larger than the processor's caches and is probed at random,
 // so each probe would wait for memory. Hashing a few words ahead and asking for
@@ -136,12 +135,6 @@ class CandidateIndex final {
 
 }  // namespace
 
-std::string ProgressText(std::int32_t position, std::int32_t first_count,
-                         const SearchSymbol& first) {
-  return "Completed " + CountText(position) + " / " + CountText(first_count) +
-         " words containing " + first.Shown + ".";
-}
-
 void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
                OutputFile& pairs_file, RunHost& host) {
   const bool can_pair = !state.FirstList.empty() && !state.SecondList.empty();
@@ -159,7 +152,7 @@ void FindPairs(const SearchState& state, const SearchSymbol& first, const Search
   for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
 
   for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
-    if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, state.FirstCount, first));
+    if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, state.FirstCount, first.Shown));
     if (!index) continue;
     const auto n = static_cast<std::size_t>(i - 1);
     const std::string_view current = first_word(n);

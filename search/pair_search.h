@@ -21,8 +21,4 @@ namespace search {
 void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
                OutputFile& pairs_file, RunHost& host);
 
-// The progress text shown before the first-list word at `position` (from 1).
-std::string ProgressText(std::int32_t position, std::int32_t first_count,
-                         const SearchSymbol& first);
-
 }  // namespace search

@@ -10,6 +10,7 @@
 #include "search/platform.h"
 #include "search/search_error.h"
 #include "search/search_symbol.h"
+#include "search/status_texts.h"
 #include "search/transcription.h"
 #include "search/word_list_reader.h"
 
@@ -73,22 +74,20 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
   // What the run is doing, for the message if memory runs out.
   std::string doing = "read '" + word_list_path + "'";
   try {
-    host.ShowStatus("Reading input file ...");
+    host.ShowStatus(kReadingStatus);
     const TextEncoding encoding = ReadWordList(word_list_path, state);
     const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
     const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
 
     doing = "write '" + first_list_path + "'";
     WriteSymbolList(first_list_path, first, state, state.FirstList, state.FirstCount, host,
-                    "Making lists of words that have the relevant phonemes ...");
+                    kMakingListsStatus.data());
     doing = "write '" + second_list_path + "'";
     WriteSymbolList(second_list_path, second, state, state.SecondList, state.SecondCount, host,
                     nullptr);
 
-    host.ShowMessage(CountText(state.FirstCount) + " words have " + first.Shown + ", " +
-                     CountText(state.SecondCount) + " words have " + second.Shown +
-                     ".  Click OK to continue.");
-    host.ShowStatus("Begun search for minimal pairs ...");
+    host.ShowMessage(SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
+    host.ShowStatus(kBegunSearchStatus);
 
     doing = "write '" + pairs_path + "'";
     OutputFile pairs_file(pairs_path);
@@ -97,7 +96,7 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
   } catch (const std::bad_alloc&) {
     throw SearchError("not enough memory to " + doing);
   }
-  host.ShowStatus("Done!  Click again to exit.");
+  host.ShowStatus(kDoneStatus);
 }
 
 }  // namespace search

@@ -58,10 +58,4 @@ std::string SubstituteSymbol(std::string_view padded_word, std::string_view from
   return result;
 }
 
-std::string CountText(std::int32_t count) {
-  std::string text = std::to_string(count);
-  if (count >= 0) text.insert(text.begin(), ' ');
-  return text;
-}
-
 }  // namespace search

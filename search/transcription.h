@@ -34,7 +34,4 @@ std::string SubstituteSymbol(std::string_view padded_word, std::string_view from
 void AppendSubstituted(std::string& out, std::string_view padded_word, std::string_view from,
                        std::string_view to);
 
-// A count as shown to the user: one leading space where the sign would be (" 523").
-std::string CountText(std::int32_t count);
-
 }  // namespace search

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QString>
 
+#include "search/status_texts.h"
 #include "window/desktop.h"
 
 namespace window {
@@ -13,8 +14,6 @@ bool PaintThrottle::ShouldPaint(bool is_progress, Clock::time_point now) {
   return true;
 }
 
-bool IsProgressText(std::string_view text) { return text.starts_with("Completed "); }
-
 WindowHost::WindowHost(QAbstractButton& status_button, QWidget& message_parent, Desktop& desktop)
     : status_button_(status_button), message_parent_(message_parent), desktop_(desktop) {}
 
@@ -22,7 +21,7 @@ std::string WindowHost::ApplicationDirectory() { return desktop_.ApplicationDire
 
 void WindowHost::ShowStatus(std::string_view text) {
   status_button_.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  if (throttle_.ShouldPaint(IsProgressText(text), PaintThrottle::Clock::now())) {
+  if (throttle_.ShouldPaint(search::IsProgressText(text), PaintThrottle::Clock::now())) {
     status_button_.repaint();
   }
 }

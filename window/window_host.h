@@ -31,9 +31,6 @@ class PaintThrottle final {
   std::optional<Clock::time_point> last_paint_;
 };
 
-// True for the progress texts of the pair search ("Completed ...").
-bool IsProgressText(std::string_view text);
-
 // The RunHost that the window hands to the search: status texts become the
 // caption of `status_button`, painted before ShowStatus returns (without
 // processing any input); messages and the folder come from the desktop.

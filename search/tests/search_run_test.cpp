@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "expected_texts.h"
 #include "recording_host.h"
 #include "search/search_error.h"
 #include "temp_folder.h"
@@ -12,6 +13,10 @@
 namespace search {
 namespace {
 
+using testing_support::kExpectedBegunSearch;
+using testing_support::kExpectedDone;
+using testing_support::kExpectedMakingLists;
+using testing_support::kExpectedReading;
 using testing_support::RecordingHost;
 using testing_support::TempFolder;
 using testing_support::Utf8Path;
@@ -65,11 +70,11 @@ TEST_F(SearchRunTest, WorkedExampleWritesTheThreeFilesByteForByte) {
             "K AE1 T\tG AE1 T\r\nB AE1 K\tB AE1 G\r\nK IH1 K\tG IH1 K\r\n"
             "K IH1 K\tK IH1 G\r\nK IH1 K\tG IH1 G\r\n");
   EXPECT_EQ(host.shown, (std::vector<std::string>{
-                            "Reading input file ...",
-                            "Making lists of words that have the relevant phonemes ...",
+                            std::string(kExpectedReading),
+                            std::string(kExpectedMakingLists),
                             "message:  6 words have  K ,  6 words have  G .  Click OK to continue.",
-                            "Begun search for minimal pairs ...",
-                            "Done!  Click again to exit.",
+                            std::string(kExpectedBegunSearch),
+                            std::string(kExpectedDone),
                         }));
   EXPECT_EQ(state.WordCount, 10);
   EXPECT_EQ(state.FirstCount, 6);
@@ -85,7 +90,7 @@ TEST_F(SearchRunTest, EmptyWordListGivesEmptyFilesAndZeroCounts) {
   EXPECT_EQ(Output("VendrelForPAndT.txt"), "");
   EXPECT_EQ(host.shown.at(2),
             "message:  0 words have  P ,  0 words have  T .  Click OK to continue.");
-  EXPECT_EQ(host.shown.back(), "Done!  Click again to exit.");
+  EXPECT_EQ(host.shown.back(), std::string(kExpectedDone));
 }
 
 TEST_F(SearchRunTest, SameSymbolTwicePairsEveryWordWithItsEqualsAndItself) {
@@ -139,20 +144,20 @@ TEST_F(SearchRunTest, ProgressTextsComeAtEveryHundredthFirstWord) {
   Run("K", "G");
   EXPECT_EQ(host.shown,
             (std::vector<std::string>{
-                "Reading input file ...",
-                "Making lists of words that have the relevant phonemes ...",
+                std::string(kExpectedReading),
+                std::string(kExpectedMakingLists),
                 "message:  250 words have  K ,  0 words have  G .  Click OK to continue.",
-                "Begun search for minimal pairs ...",
+                std::string(kExpectedBegunSearch),
                 "Completed  100 /  250 words containing  K .",
                 "Completed  200 /  250 words containing  K .",
-                "Done!  Click again to exit.",
+                std::string(kExpectedDone),
             }));
 }
 
 TEST_F(SearchRunTest, MissingWordListWritesNothing) {
   EXPECT_EQ(RunAndFail("P", "T"),
             "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
-  EXPECT_EQ(host.shown, std::vector<std::string>{"Reading input file ..."});
+  EXPECT_EQ(host.shown, std::vector<std::string>{std::string(kExpectedReading)});
   EXPECT_EQ(OutputFileCount(), 0u);
 }
 
@@ -161,7 +166,7 @@ TEST_F(SearchRunTest, MissingOutputFolderIsNamed) {
   std::filesystem::remove(folder.path() / "output");
   EXPECT_EQ(RunAndFail("K", "G"), "cannot create '" + folder.utf8() +
                                       "/output/ListOfWordsWith K.txt': No such file or directory");
-  EXPECT_EQ(host.shown, std::vector<std::string>{"Reading input file ..."});
+  EXPECT_EQ(host.shown, std::vector<std::string>{std::string(kExpectedReading)});
   EXPECT_FALSE(folder.Exists("output"));
 }
 
@@ -189,7 +194,7 @@ TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) 
   EXPECT_EQ(error, "cannot create '" + folder.utf8() + "/output/VendrelForKAndG.txt': " + reason);
   EXPECT_EQ(Output("ListOfWordsWith G.txt"),
             " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
-  EXPECT_NE(host.shown.back(), "Done!  Click again to exit.");
+  EXPECT_NE(host.shown.back(), std::string(kExpectedDone));
 }
 
 // A run cut short by something other than a failed write, here a host that
@@ -237,7 +242,7 @@ TEST_F(SearchRunTest, AFullDiskIsReportedAndTheTruncatedFileRemoved) {
                                       "/output/VendrelForKAndG.txt': No space left on device");
   EXPECT_FALSE(folder.Exists("output/VendrelForKAndG.txt"));
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
-  EXPECT_EQ(host.shown.back(), "Begun search for minimal pairs ...");
+  EXPECT_EQ(host.shown.back(), std::string(kExpectedBegunSearch));
 }
 #endif
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 
 namespace search {
 namespace {
@@ -89,13 +88,6 @@ TEST(SubstituteSymbol, AppendKeepsWhatIsAlreadyThere) {
   std::string out = "head|";
   AppendSubstituted(out, " T AE1 T ", " T ", " P ");
   EXPECT_EQ(out, "head| P AE1 P ");
-}
-
-TEST(CountText, HasALeadingSpaceForTheSign) {
-  EXPECT_EQ(CountText(0), " 0");
-  EXPECT_EQ(CountText(523), " 523");
-  EXPECT_EQ(CountText(std::numeric_limits<std::int32_t>::max()), " 2147483647");
-  EXPECT_EQ(CountText(-5), "-5");
 }
 
 }  // namespace

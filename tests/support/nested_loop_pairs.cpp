@@ -1,6 +1,7 @@
 #include "nested_loop_pairs.h"
 
 #include "search/pair_search.h"
+#include "search/status_texts.h"
 #include "search/transcription.h"
 
 namespace testing_support {
@@ -9,7 +10,9 @@ void NestedLoopPairs(const search::SearchState& state, const search::SearchSymbo
                      const search::SearchSymbol& second, search::OutputFile& pairs_file,
                      search::RunHost& host) {
   for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
-    if (i % 100 == 0) host.ShowStatus(search::ProgressText(i, state.FirstCount, first));
+    if (i % search::kProgressInterval == 0) {
+      host.ShowStatus(search::ProgressText(i, state.FirstCount, first.Shown));
+    }
     const std::string_view current = state.Words[state.FirstList[i - 1]];
     for (std::int32_t k = 1; k <= state.SecondCount; ++k) {
       const std::string_view candidate = state.Words[state.SecondList[k - 1]];

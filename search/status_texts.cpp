@@ -1,0 +1,35 @@
+#include "search/status_texts.h"
+
+namespace search {
+namespace {
+constexpr std::string_view kProgressStart = "Completed ";
+}
+
+std::string CountText(std::int32_t count) {
+  std::string text = std::to_string(count);
+  if (count >= 0) text.insert(text.begin(), ' ');
+  return text;
+}
+
+std::string SummaryText(std::int32_t first_count, std::string_view first_shown,
+                        std::int32_t second_count, std::string_view second_shown) {
+  std::string text = CountText(first_count) + " words have ";
+  text += first_shown;
+  text += ", " + CountText(second_count) + " words have ";
+  text += second_shown;
+  text += ".  Click OK to continue.";
+  return text;
+}
+
+std::string ProgressText(std::int32_t position, std::int32_t first_count,
+                         std::string_view first_shown) {
+  std::string text(kProgressStart);
+  text += CountText(position) + " / " + CountText(first_count) + " words containing ";
+  text += first_shown;
+  text += '.';
+  return text;
+}
+
+bool IsProgressText(std::string_view text) { return text.starts_with(kProgressStart); }
+
+}  // namespace search
