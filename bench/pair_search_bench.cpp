@@ -4,11 +4,12 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "nested_loop_pairs.h"
 #include "search/pair_search.h"
 #include "search/search_error.h"
-#include "search/transcription.h"
+#include "search/word_list.h"
 #include "search/word_list_reader.h"
 #include "temp_folder.h"
 
@@ -21,14 +22,19 @@ class SilentHost final : public search::RunHost {
   void ShowMessage(std::string_view) override {}
 };
 
+struct Lists {
+  search::WordList words;
+  std::vector<std::int32_t> first;
+  std::vector<std::int32_t> second;
+};
+
 template <typename Search>
-double TimeSearch(Search search, const search::SearchState& state,
-                  const search::SearchSymbol& first, const search::SearchSymbol& second,
-                  const std::string& path) {
+double TimeSearch(Search search, const Lists& lists, const search::SearchSymbol& first,
+                  const search::SearchSymbol& second, const std::string& path) {
   SilentHost host;
   const auto start = std::chrono::steady_clock::now();
   search::OutputFile file(path);
-  search(state, first, second, file, host);
+  search(lists.words, {first, lists.first}, {second, lists.second}, file, host);
   file.Close();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -42,33 +48,29 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    search::SearchState state;
     const auto read_start = std::chrono::steady_clock::now();
-    const auto encoding = search::ReadWordList(std::string(argv[1]) + "/in.txt", state);
-    const auto first = search::MakeSearchSymbol(argv[2], encoding);
-    const auto second = search::MakeSearchSymbol(argv[3], encoding);
-    for (std::int32_t j = 0; j < state.WordCount; ++j) {
-      if (search::ContainsSymbol(state.Words[j], *first.Match)) state.FirstList.push_back(j);
-      if (search::ContainsSymbol(state.Words[j], *second.Match)) state.SecondList.push_back(j);
-    }
-    state.FirstCount = static_cast<std::int32_t>(state.FirstList.size());
-    state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
+    search::WordListFile list = search::ReadWordList(std::string(argv[1]) + "/in.txt");
+    const auto first = search::MakeSearchSymbol(argv[2], list.encoding);
+    const auto second = search::MakeSearchSymbol(argv[3], list.encoding);
+    Lists lists{std::move(list.words), {}, {}};
+    if (first.Match) lists.first = search::SelectWordsContaining(lists.words, *first.Match);
+    if (second.Match) lists.second = search::SelectWordsContaining(lists.words, *second.Match);
     const double reading =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - read_start).count();
 
     const testing_support::TempFolder folder;
     const double indexed =
-        TimeSearch(search::FindPairs, state, first, second, folder.utf8() + "/indexed.txt");
+        TimeSearch(search::FindPairs, lists, first, second, folder.utf8() + "/indexed.txt");
     if (indexed_only) {
       std::printf("reading and selecting %.3f s, indexed pair search %.3f s\n", reading, indexed);
       return 0;
     }
-    const double nested = TimeSearch(testing_support::NestedLoopPairs, state, first, second,
+    const double nested = TimeSearch(testing_support::NestedLoopPairs, lists, first, second,
                                      folder.utf8() + "/nested.txt");
     const std::string indexed_pairs = folder.Read("indexed.txt");
     const bool same = indexed_pairs == folder.Read("nested.txt");
-    std::printf("words %d, first list %d, second list %d, pair bytes %zu\n", state.WordCount,
-                state.FirstCount, state.SecondCount, indexed_pairs.size());
+    std::printf("words %zu, first list %zu, second list %zu, pair bytes %zu\n", lists.words.size(),
+                lists.first.size(), lists.second.size(), indexed_pairs.size());
     std::printf("nested loops %.3f s, indexed %.4f s, ratio %.0fx, same output: %s\n", nested,
                 indexed, nested / indexed, same ? "yes" : "NO");
     return same ? 0 : 1;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <new>
 
 #include "search/platform.h"
 #include "search/search_error.h"
@@ -19,7 +20,13 @@ OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
     throw SearchError("cannot create '" + path_ + "': " + SystemReason(error_number));
   }
   std::setvbuf(file_, nullptr, _IONBF, 0);
-  buffer_.reserve(kBufferBytes);
+  try {
+    buffer_.reserve(kBufferBytes);
+  } catch (const std::bad_alloc&) {
+    std::fclose(file_);
+    RemoveFile(path_);
+    throw SearchError("not enough memory to write '" + path_ + "'");
+  }
 }
 
 // Still open here means the run was cut short before Close: the file is

@@ -32,8 +32,9 @@ inline void Prefetch(const void* address) {
 // in ascending order.
 class CandidateIndex final {
  public:
-  CandidateIndex(const SearchState& state, std::string_view from, std::string_view to)
-      : words_(state.Words), second_list_(state.SecondList) {
+  CandidateIndex(const WordList& words, std::span<const std::int32_t> second_list,
+                 std::string_view from, std::string_view to)
+      : words_(words), second_list_(second_list) {
     const std::size_t count = second_list_.size();
     offsets_.reserve(count + 1);
     std::size_t text_bytes = 0;
@@ -135,31 +136,36 @@ class CandidateIndex final {
 
 }  // namespace
 
-void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
+void FindPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
                OutputFile& pairs_file, RunHost& host) {
-  const bool can_pair = !state.FirstList.empty() && !state.SecondList.empty();
+  const std::span<const std::int32_t> first_list = first.positions;
+  const auto first_count = static_cast<std::int32_t>(first_list.size());
   std::optional<CandidateIndex> index;
-  if (can_pair) index.emplace(state, *second.Match, *first.Match);
+  if (!first_list.empty() && !second.positions.empty()) {
+    index.emplace(words, second.positions, *second.symbol.Match, *first.symbol.Match);
+  }
 
-  const auto first_word = [&](std::size_t n) { return state.Words[state.FirstList[n]]; };
+  const auto first_word = [&](std::size_t n) { return words[first_list[n]]; };
   // Hashes of the words kLookAhead places ahead, whose lookups are prefetched.
   std::array<std::uint64_t, kLookAhead> ahead{};
   const auto hash_ahead = [&](std::size_t n) {
-    if (!index || n >= state.FirstList.size()) return;
+    if (!index || n >= first_list.size()) return;
     ahead[n % kLookAhead] = CandidateIndex::Hash(first_word(n));
     index->PrefetchFilter(ahead[n % kLookAhead]);
   };
   for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
 
-  for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
-    if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, state.FirstCount, first.Shown));
+  for (std::int32_t i = 1; i <= first_count; ++i) {
+    if (i % kProgressInterval == 0) {
+      host.ShowStatus(ProgressText(i, first_count, first.symbol.Shown));
+    }
     if (!index) continue;
     const auto n = static_cast<std::size_t>(i - 1);
     const std::string_view current = first_word(n);
     const std::uint64_t hash = ahead[n % kLookAhead];
     hash_ahead(n + kLookAhead);
     index->ForEachMatch(current, hash, [&](std::int32_t k) {
-      const std::string_view partner = state.Words[state.SecondList[k]];
+      const std::string_view partner = words[second.positions[k]];
       pairs_file.WriteLine(TrimSpaces(current), "\t", TrimSpaces(partner));
     });
   }

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "search/output_file.h"
 #include "search/run_host.h"
-#include "search/search_state.h"
 #include "search/search_symbol.h"
+#include "search/word_list.h"
 
 namespace search {
+
+// One side of a pair search: a symbol and the positions of the words that
+// contain it, fewer than 2^31.
+struct PairSearchSide {
+  const SearchSymbol& symbol;
+  std::span<const std::int32_t> positions;
+};
 
 // Writes one line "first word<TAB>second word" for every pair in which the
 // second-list word, with `second` replaced by `first`, is exactly the
@@ -18,7 +28,7 @@ namespace search {
 // so each second-list word is substituted once and indexed by the result; each
 // first-list word then looks up its partners, which the index keeps in
 // second-list order. Same lines, same order, same progress texts.
-void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
+void FindPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
                OutputFile& pairs_file, RunHost& host);
 
 }  // namespace search

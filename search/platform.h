@@ -2,10 +2,16 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace search {
+
+// A file-system path from UTF-8 text, whatever the system's narrow encoding.
+inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 // std::fopen for a UTF-8 path, so that names such as "ListOfWordsWith ʃ.txt"
 // come out right on every system. Returns nullptr and sets errno on failure.

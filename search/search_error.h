@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace search {
 
@@ -14,5 +15,8 @@ class SearchError final : public std::runtime_error {
 
 // The operating system's reason for the last failed call, from errno.
 std::string SystemReason(int error_number);
+
+// Raises the error for a count that would pass the 32-bit limit.
+[[noreturn]] void CountOverflow(std::string_view what);
 
 }  // namespace search

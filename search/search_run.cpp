@@ -12,6 +12,7 @@
 #include "search/search_symbol.h"
 #include "search/status_texts.h"
 #include "search/transcription.h"
+#include "search/word_list.h"
 #include "search/word_list_reader.h"
 
 namespace search {
@@ -27,22 +28,65 @@ std::string CharacterName(unsigned char character) {
   return name;
 }
 
-// Writes every word that contains `symbol` to `path`, one padded word per line,
-// and records its position in `list`. `status`, if any, is shown once the file is open.
-void WriteSymbolList(const std::string& path, const SearchSymbol& symbol, SearchState& state,
-                     std::vector<std::int32_t>& list, std::int32_t& count, RunHost& host,
-                     const char* status) {
-  OutputFile file(path);
-  if (status != nullptr) host.ShowStatus(status);
-  if (symbol.Match) {
-    const std::string counted = "words with" + symbol.Shown;
-    state.Words.ForEachContaining(*symbol.Match, [&](std::size_t j) {
-      IncrementCount(count, counted);
-      list.push_back(static_cast<std::int32_t>(j));
-      file.WriteLine(state.Words[j]);
-    });
+// The files of one run, named after the trimmed symbols.
+struct RunPaths {
+  std::string word_list;
+  std::string first_list;
+  std::string second_list;
+  std::string pairs;
+};
+
+RunPaths PathsFor(const std::string& folder, std::string_view first_name,
+                  std::string_view second_name) {
+  const std::string output = folder + "/output/";
+  const auto list_path = [&](std::string_view name) {
+    return output + "ListOfWordsWith " + std::string(name) + ".txt";
+  };
+  return RunPaths{
+      folder + "/in.txt", list_path(first_name), list_path(second_name),
+      output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + ".txt"};
+}
+
+// Runs a stage that writes `file`; memory running out is reported as the
+// failure to write it, and the file goes as any unfinished one does.
+template <typename Stage>
+auto Writing(const OutputFile& file, Stage&& stage) {
+  try {
+    return stage();
+  } catch (const std::bad_alloc&) {
+    throw SearchError("not enough memory to write '" + file.path() + "'");
   }
-  file.Close();
+}
+
+// Writes every word that contains `symbol` to `file`, one padded word per line,
+// closes it and returns the words' positions.
+std::vector<std::int32_t> WriteSymbolList(OutputFile& file, const WordList& words,
+                                          const SearchSymbol& symbol) {
+  return Writing(file, [&] {
+    std::vector<std::int32_t> positions;
+    if (symbol.Match) positions = SelectWordsContaining(words, *symbol.Match);
+    for (const std::int32_t position : positions) file.WriteLine(words[position]);
+    file.Close();
+    return positions;
+  });
+}
+
+void WritePairs(OutputFile& file, const SearchState& state, const SearchSymbol& first,
+                const SearchSymbol& second, RunHost& host) {
+  Writing(file, [&] {
+    FindPairs(state.Words, {first, state.FirstList}, {second, state.SecondList}, file, host);
+    file.Close();
+  });
+}
+
+void FillState(SearchState& state, WordList words, std::int32_t word_count,
+               std::vector<std::int32_t> first_list, std::vector<std::int32_t> second_list) {
+  state.Words = std::move(words);
+  state.WordCount = word_count;
+  state.FirstCount = static_cast<std::int32_t>(first_list.size());
+  state.FirstList = std::move(first_list);
+  state.SecondCount = static_cast<std::int32_t>(second_list.size());
+  state.SecondList = std::move(second_list);
 }
 
 }  // namespace
@@ -60,42 +104,31 @@ void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) 
 
 void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
                RunHost& host) {
-  const std::string first_name(TrimSpaces(first_text));
-  const std::string second_name(TrimSpaces(second_text));
+  const std::string_view first_name = TrimSpaces(first_text);
+  const std::string_view second_name = TrimSpaces(second_text);
   CheckSymbolForFileName(first_name, "first");
   CheckSymbolForFileName(second_name, "second");
+  const RunPaths paths = PathsFor(host.ApplicationDirectory(), first_name, second_name);
 
-  const std::string folder = host.ApplicationDirectory();
-  const std::string output = folder + "/output/";
-  const std::string word_list_path = folder + "/in.txt";
-  const std::string first_list_path = output + "ListOfWordsWith " + first_name + ".txt";
-  const std::string second_list_path = output + "ListOfWordsWith " + second_name + ".txt";
-  const std::string pairs_path = output + "VendrelFor" + first_name + "And" + second_name + ".txt";
-  // What the run is doing, for the message if memory runs out.
-  std::string doing = "read '" + word_list_path + "'";
-  try {
-    host.ShowStatus(kReadingStatus);
-    const TextEncoding encoding = ReadWordList(word_list_path, state);
-    const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
-    const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
+  host.ShowStatus(kReadingStatus);
+  WordListFile list = ReadWordList(paths.word_list);
+  const std::int32_t word_count =
+      CheckedCount(list.words.size(), "lines in '" + paths.word_list + "'");
+  const SearchSymbol first = MakeSearchSymbol(first_text, list.encoding);
+  const SearchSymbol second = MakeSearchSymbol(second_text, list.encoding);
 
-    doing = "write '" + first_list_path + "'";
-    WriteSymbolList(first_list_path, first, state, state.FirstList, state.FirstCount, host,
-                    kMakingListsStatus.data());
-    doing = "write '" + second_list_path + "'";
-    WriteSymbolList(second_list_path, second, state, state.SecondList, state.SecondCount, host,
-                    nullptr);
+  OutputFile first_file(paths.first_list);
+  host.ShowStatus(kMakingListsStatus);
+  std::vector<std::int32_t> first_list = WriteSymbolList(first_file, list.words, first);
+  OutputFile second_file(paths.second_list);
+  std::vector<std::int32_t> second_list = WriteSymbolList(second_file, list.words, second);
+  FillState(state, std::move(list.words), word_count, std::move(first_list),
+            std::move(second_list));
 
-    host.ShowMessage(SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
-    host.ShowStatus(kBegunSearchStatus);
-
-    doing = "write '" + pairs_path + "'";
-    OutputFile pairs_file(pairs_path);
-    FindPairs(state, first, second, pairs_file, host);
-    pairs_file.Close();
-  } catch (const std::bad_alloc&) {
-    throw SearchError("not enough memory to " + doing);
-  }
+  host.ShowMessage(SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
+  host.ShowStatus(kBegunSearchStatus);
+  OutputFile pairs_file(paths.pairs);
+  WritePairs(pairs_file, state, first, second, host);
   host.ShowStatus(kDoneStatus);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string_view>
 #include <vector>
 
+#include "search/search_error.h"
 #include "search/word_list.h"
 
 namespace search {
@@ -20,14 +22,13 @@ struct SearchState {
   std::int32_t SecondCount = 0;
 };
 
-// Raises the error for a count that would pass the 32-bit limit.
-[[noreturn]] void CountOverflow(std::string_view what);
-
-// Adds one to a count, refusing to pass the 32-bit limit; `what` names what is
-// counted in the error message.
-inline void IncrementCount(std::int32_t& count, std::string_view what) {
-  if (count == std::numeric_limits<std::int32_t>::max()) CountOverflow(what);
-  ++count;
+// The number of `size` things as the program counts them, refusing to pass the
+// 32-bit limit; `what` names what is counted in the error message.
+inline std::int32_t CheckedCount(std::size_t size, std::string_view what) {
+  if (size > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+    CountOverflow(what);
+  }
+  return static_cast<std::int32_t>(size);
 }
 
 }  // namespace search

@@ -10,4 +10,11 @@ void WordList::AppendPadded(std::string_view line) {
   MarkWord(start, text_.size());
 }
 
+std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::string_view symbol) {
+  std::vector<std::int32_t> positions;
+  words.ForEachContaining(
+      symbol, [&](std::size_t j) { positions.push_back(static_cast<std::int32_t>(j)); });
+  return positions;
+}
+
 }  // namespace search

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,10 @@ class WordList final {
   std::vector<std::size_t> starts_;
   std::vector<std::size_t> ends_;
 };
+
+// The positions of the words that contain the padded `symbol`, in order. The
+// list must hold fewer than 2^31 words.
+std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::string_view symbol);
 
 template <typename OnWord>
 void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) const {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <string_view>
 
 #include "search/platform.h"
@@ -27,8 +28,7 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::size_t SizeHint(const std::string& path) {
   std::error_code error;
-  const auto size = std::filesystem::file_size(
-      std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+  const auto size = std::filesystem::file_size(PathFromUtf8(path), error);
   return error ? 0 : static_cast<std::size_t>(size);
 }
 
@@ -60,8 +60,7 @@ bool IsUtf16(std::string_view start) {
 // line, trimmed, as a padded word: the space before the line's first symbol and
 // the one after its last already stand there. text[from - 1] and the last byte
 // are spaces, so every line has both.
-void MarkLines(std::string& text, std::size_t from, const std::string& path, SearchState& state) {
-  const std::string counted = "lines in '" + path + "'";
+void MarkLines(std::string& text, std::size_t from, WordList& words) {
   const std::size_t end_of_lines = text.size() - 1;
   std::string_view view(text);
   view = view.substr(0, end_of_lines);
@@ -85,19 +84,16 @@ void MarkLines(std::string& text, std::size_t from, const std::string& path, Sea
     std::size_t last = line_end;  // one past the last non-space byte
     while (first < last && text[first] == ' ') ++first;
     while (last > first && text[last - 1] == ' ') --last;
-    IncrementCount(state.WordCount, counted);
     if (first == last) {
-      state.Words.MarkWord(line - 1, line + 1);  // blank: two spaces
+      words.MarkWord(line - 1, line + 1);  // blank: two spaces
     } else {
-      state.Words.MarkWord(first - 1, last + 1);
+      words.MarkWord(first - 1, last + 1);
     }
     line = next_line;
   }
 }
 
-}  // namespace
-
-TextEncoding ReadWordList(const std::string& path, SearchState& state) {
+WordListFile ReadWords(const std::string& path) {
   std::string text = ReadWholeFile(path, " ");
   const std::string_view content = std::string_view(text).substr(1);
   if (IsUtf16(content)) {
@@ -107,14 +103,26 @@ TextEncoding ReadWordList(const std::string& path, SearchState& state) {
   std::size_t first_line = 1;
   if (content.starts_with(kUtf8ByteOrderMark)) {
     first_line += kUtf8ByteOrderMark.size();
-    text[first_line - 1] =
-        ' ';  // the mark's last byte stands in for the space before the first word
+    // The mark's last byte stands in for the space before the first word.
+    text[first_line - 1] = ' ';
   }
   text += ' ';  // after a last line without a line end
   const bool valid_utf8 = IsValidUtf8(std::string_view(text).substr(first_line));
-  MarkLines(text, first_line, path, state);
-  state.Words.AdoptText(std::move(text));
-  return valid_utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+  WordListFile list;
+  MarkLines(text, first_line, list.words);
+  list.words.AdoptText(std::move(text));
+  list.encoding = valid_utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+  return list;
+}
+
+}  // namespace
+
+WordListFile ReadWordList(const std::string& path) {
+  try {
+    return ReadWords(path);
+  } catch (const std::bad_alloc&) {
+    throw SearchError("not enough memory to read '" + path + "'");
+  }
 }
 
 }  // namespace search

@@ -3,14 +3,19 @@
 #include <string>
 
 #include "search/encoding.h"
-#include "search/search_state.h"
+#include "search/word_list.h"
 
 namespace search {
 
-// Reads the word list at `path` in one pass into state.Words (one padded
-// transcription per line, blank lines included) and state.WordCount. A UTF-8
-// byte order mark is skipped; UTF-16 files are refused. Returns the encoding
-// the file turned out to be in.
-TextEncoding ReadWordList(const std::string& path, SearchState& state);
+// A word list as read from its file, with the encoding the file turned out to be in.
+struct WordListFile {
+  WordList words;
+  TextEncoding encoding = TextEncoding::kUtf8;
+};
+
+// Reads the word list at `path` in one pass: one padded transcription per line,
+// blank lines included. A UTF-8 byte order mark is skipped; UTF-16 files are
+// refused. Raises SearchError naming the file, also when memory runs out.
+WordListFile ReadWordList(const std::string& path);
 
 }  // namespace search

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "search/search_symbol.h"
-
 namespace search {
 namespace {
 
@@ -27,18 +25,6 @@ TEST(Utf8ToWindows1252, ConvertsWhatTheCodePageHas) {
   EXPECT_EQ(Utf8ToWindows1252("\xCA\x83"), std::nullopt);              // ʃ is not in it
   EXPECT_EQ(Utf8ToWindows1252("\xC2\x81"), std::nullopt);              // U+0081 has no byte
   EXPECT_EQ(Utf8ToWindows1252("\xE9"), "\xE9");                        // already 8-bit: unchanged
-}
-
-TEST(MakeSearchSymbol, ShowsTheTypedTextAndMatchesInTheListsEncoding) {
-  const SearchSymbol utf8 = MakeSearchSymbol(" \xC3\xA9 ", TextEncoding::kUtf8);
-  EXPECT_EQ(utf8.Shown, " \xC3\xA9 ");
-  EXPECT_EQ(utf8.Match, " \xC3\xA9 ");
-
-  const SearchSymbol legacy = MakeSearchSymbol("\xC3\xA9", TextEncoding::kWindows1252);
-  EXPECT_EQ(legacy.Shown, " \xC3\xA9 ");
-  EXPECT_EQ(legacy.Match, " \xE9 ");
-
-  EXPECT_EQ(MakeSearchSymbol("\xCA\x83", TextEncoding::kWindows1252).Match, std::nullopt);
 }
 
 }  // namespace

@@ -16,21 +16,24 @@ namespace {
 using testing_support::RecordingHost;
 using testing_support::TempFolder;
 
-// Fills the lists the way a run does, for words given without padding.
-SearchState StateFor(const std::vector<std::string>& lines, const SearchSymbol& first,
-                     const SearchSymbol& second) {
-  SearchState state;
-  for (const auto& line : lines) {
-    state.Words.AppendPadded(line);
-    ++state.WordCount;
+// The words and lists a run would hand over, selected word by word, for words
+// given without padding.
+struct Lists {
+  WordList words;
+  std::vector<std::int32_t> first;
+  std::vector<std::int32_t> second;
+};
+
+Lists StateFor(const std::vector<std::string>& lines, const SearchSymbol& first,
+               const SearchSymbol& second) {
+  Lists lists;
+  for (const auto& line : lines) lists.words.AppendPadded(line);
+  for (std::size_t j = 0; j < lists.words.size(); ++j) {
+    const auto position = static_cast<std::int32_t>(j);
+    if (ContainsSymbol(lists.words[j], *first.Match)) lists.first.push_back(position);
+    if (ContainsSymbol(lists.words[j], *second.Match)) lists.second.push_back(position);
   }
-  for (std::int32_t j = 0; j < state.WordCount; ++j) {
-    if (ContainsSymbol(state.Words[j], *first.Match)) state.FirstList.push_back(j);
-    if (ContainsSymbol(state.Words[j], *second.Match)) state.SecondList.push_back(j);
-  }
-  state.FirstCount = static_cast<std::int32_t>(state.FirstList.size());
-  state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
-  return state;
+  return lists;
 }
 
 SearchSymbol Symbol(std::string_view typed) { return MakeSearchSymbol(typed, TextEncoding::kUtf8); }
@@ -41,12 +44,12 @@ struct Result {
 };
 
 template <typename Search>
-Result RunPairSearch(Search search, const SearchState& state, const SearchSymbol& first,
+Result RunPairSearch(Search search, const Lists& lists, const SearchSymbol& first,
                      const SearchSymbol& second) {
   TempFolder folder;
   RecordingHost host(folder.utf8());
   OutputFile file(folder.utf8() + "/pairs.txt");
-  search(state, first, second, file, host);
+  search(lists.words, {first, lists.first}, {second, lists.second}, file, host);
   file.Close();
   return {folder.Read("pairs.txt"), host.shown};
 }

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "search/search_error.h"
-#include "search/transcription.h"
 #include "temp_folder.h"
 
 namespace search {
@@ -15,9 +13,9 @@ namespace {
 
 using testing_support::TempFolder;
 
-std::vector<std::string> WordsOf(const SearchState& state) {
+std::vector<std::string> WordsOf(const WordList& list) {
   std::vector<std::string> words;
-  for (std::size_t i = 0; i < state.Words.size(); ++i) words.emplace_back(state.Words[i]);
+  for (std::size_t i = 0; i < list.size(); ++i) words.emplace_back(list[i]);
   return words;
 }
 
@@ -33,10 +31,7 @@ class ReadWordListTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(ReadWordListTest, StoresEveryLinePadded) {
   TempFolder folder;
   folder.Write("in.txt", GetParam().bytes);
-  SearchState state;
-  ReadWordList(folder.utf8() + "/in.txt", state);
-  EXPECT_EQ(WordsOf(state), GetParam().words);
-  EXPECT_EQ(state.WordCount, static_cast<std::int32_t>(GetParam().words.size()));
+  EXPECT_EQ(WordsOf(ReadWordList(folder.utf8() + "/in.txt").words), GetParam().words);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,23 +58,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadWordList, TellsUtf8FromOlder8BitFiles) {
   TempFolder folder;
-  SearchState utf8_state;
   folder.Write("utf8.txt", "\xCA\x83 IY1\n");
-  EXPECT_EQ(ReadWordList(folder.utf8() + "/utf8.txt", utf8_state), TextEncoding::kUtf8);
+  EXPECT_EQ(ReadWordList(folder.utf8() + "/utf8.txt").encoding, TextEncoding::kUtf8);
 
-  SearchState legacy_state;
   folder.Write("legacy.txt", "K AE1 T\ncaf\xE9\n");
-  EXPECT_EQ(ReadWordList(folder.utf8() + "/legacy.txt", legacy_state), TextEncoding::kWindows1252);
-  EXPECT_EQ(WordsOf(legacy_state), (std::vector<std::string>{" K AE1 T ", " caf\xE9 "}));
+  const WordListFile legacy = ReadWordList(folder.utf8() + "/legacy.txt");
+  EXPECT_EQ(legacy.encoding, TextEncoding::kWindows1252);
+  EXPECT_EQ(WordsOf(legacy.words), (std::vector<std::string>{" K AE1 T ", " caf\xE9 "}));
 }
 
 TEST(ReadWordList, RefusesUtf16) {
   TempFolder folder;
   for (const std::string start : {"\xFF\xFE", "\xFE\xFF"}) {
     folder.Write("in.txt", start + std::string("K\0 \0", 4));
-    SearchState state;
     try {
-      ReadWordList(folder.utf8() + "/in.txt", state);
+      ReadWordList(folder.utf8() + "/in.txt");
       ADD_FAILURE() << "a UTF-16 file was read";
     } catch (const SearchError& error) {
       EXPECT_EQ(error.what(), "cannot read '" + folder.utf8() +
@@ -90,9 +83,8 @@ TEST(ReadWordList, RefusesUtf16) {
 
 TEST(ReadWordList, NamesAMissingFileAndTheReason) {
   TempFolder folder;
-  SearchState state;
   try {
-    ReadWordList(folder.utf8() + "/in.txt", state);
+    ReadWordList(folder.utf8() + "/in.txt");
     ADD_FAILURE() << "a missing file was read";
   } catch (const SearchError& error) {
     EXPECT_EQ(error.what(),
@@ -104,54 +96,11 @@ TEST(ReadWordList, LongLinesAndLineEndsAtMegabyteBoundaries) {
   const std::string long_word(1 << 20, 'A');
   TempFolder folder;
   folder.Write("in.txt", std::string((1 << 20) - 1, 'B') + "\r\n" + long_word + "\nC");
-  SearchState state;
-  ReadWordList(folder.utf8() + "/in.txt", state);
-  ASSERT_EQ(state.WordCount, 3);
-  EXPECT_EQ(state.Words[0].size(), (1u << 20) + 1);
-  EXPECT_EQ(state.Words[1], " " + long_word + " ");
-  EXPECT_EQ(state.Words[2], " C ");
-}
-
-// Words that share their enclosing spaces must still be selected exactly as
-// one word at a time would be, also for symbols with spaces that could match
-// across two neighbouring words.
-TEST(WordList, SelectsInOnePassWhatEachWordContains) {
-  const std::vector<std::string> pieces = {"P", "T", "AE1", " ", "  ", "\n", "\r\n", "\r", "\t"};
-  const std::vector<std::string> symbols = {" P ",   " T ", " P T ", " T  P ", "  ",
-                                            " AE1 ", "   ", " T \t", " AE1 P "};
-  std::mt19937 random(7);
-  TempFolder folder;
-  for (int round = 0; round < 200; ++round) {
-    std::string bytes;
-    for (int n = std::uniform_int_distribution<int>(0, 60)(random); n > 0; --n) {
-      bytes += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
-    }
-    folder.Write("in.txt", bytes);
-    SearchState state;
-    ReadWordList(folder.utf8() + "/in.txt", state);
-    for (const auto& symbol : symbols) {
-      std::vector<std::size_t> expected, selected;
-      for (std::size_t j = 0; j < state.Words.size(); ++j) {
-        if (ContainsSymbol(state.Words[j], symbol)) expected.push_back(j);
-      }
-      state.Words.ForEachContaining(symbol, [&](std::size_t j) { selected.push_back(j); });
-      ASSERT_EQ(selected, expected) << "symbol \"" << symbol << "\" in \"" << bytes << '"';
-    }
-  }
-}
-
-TEST(IncrementCount, RefusesToPassThe32BitLimit) {
-  std::int32_t count = 2147483646;
-  IncrementCount(count, "lines in 'in.txt'");
-  EXPECT_EQ(count, 2147483647);
-  try {
-    IncrementCount(count, "lines in 'in.txt'");
-    ADD_FAILURE() << "the count overflowed";
-  } catch (const SearchError& error) {
-    EXPECT_STREQ(error.what(),
-                 "more than 2147483647 lines in 'in.txt': the program counts at most that many");
-  }
-  EXPECT_EQ(count, 2147483647);
+  const WordList words = ReadWordList(folder.utf8() + "/in.txt").words;
+  ASSERT_EQ(words.size(), 3u);
+  EXPECT_EQ(words[0].size(), (1u << 20) + 1);
+  EXPECT_EQ(words[1], " " + long_word + " ");
+  EXPECT_EQ(words[2], " C ");
 }
 
 }  // namespace

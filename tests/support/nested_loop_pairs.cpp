@@ -6,17 +6,19 @@
 
 namespace testing_support {
 
-void NestedLoopPairs(const search::SearchState& state, const search::SearchSymbol& first,
-                     const search::SearchSymbol& second, search::OutputFile& pairs_file,
+void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide& first,
+                     const search::PairSearchSide& second, search::OutputFile& pairs_file,
                      search::RunHost& host) {
-  for (std::int32_t i = 1; i <= state.FirstCount; ++i) {
+  const auto first_count = static_cast<std::int32_t>(first.positions.size());
+  for (std::int32_t i = 1; i <= first_count; ++i) {
     if (i % search::kProgressInterval == 0) {
-      host.ShowStatus(search::ProgressText(i, state.FirstCount, first.Shown));
+      host.ShowStatus(search::ProgressText(i, first_count, first.symbol.Shown));
     }
-    const std::string_view current = state.Words[state.FirstList[i - 1]];
-    for (std::int32_t k = 1; k <= state.SecondCount; ++k) {
-      const std::string_view candidate = state.Words[state.SecondList[k - 1]];
-      if (search::SubstituteSymbol(candidate, *second.Match, *first.Match) == current) {
+    const std::string_view current = words[first.positions[i - 1]];
+    for (const std::int32_t position : second.positions) {
+      const std::string_view candidate = words[position];
+      if (search::SubstituteSymbol(candidate, *second.symbol.Match, *first.symbol.Match) ==
+          current) {
         pairs_file.WriteLine(search::TrimSpaces(current), "\t", search::TrimSpaces(candidate));
       }
     }

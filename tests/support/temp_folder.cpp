@@ -8,10 +8,6 @@
 
 namespace testing_support {
 
-std::filesystem::path Utf8Path(std::string_view text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 TempFolder::TempFolder() {
   static std::atomic<unsigned> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "search/platform.h"
+
 namespace testing_support {
 
 // A fresh folder under the system's temporary directory, removed with everything
@@ -31,7 +33,7 @@ class TempFolder final {
 // The whole content of a file, or a marker text when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
 
-// A path from UTF-8 text, whatever the system's narrow encoding.
-std::filesystem::path Utf8Path(std::string_view text);
+// Tests name paths from UTF-8 text the way the search does.
+inline std::filesystem::path Utf8Path(std::string_view text) { return search::PathFromUtf8(text); }
 
 }  // namespace testing_support
