@@ -89,8 +89,8 @@ void FillState(SearchState& state, WordList words, std::int32_t word_count,
   state.SecondList = std::move(second_list);
 }
 
-}  // namespace
-
+// Refuses a symbol that could steer a file name out of the output folder or
+// that the file system cannot hold; `which` is "first" or "second".
 void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) {
   for (const char character : trimmed_symbol) {
     const auto byte = static_cast<unsigned char>(character);
@@ -101,6 +101,8 @@ void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) 
     }
   }
 }
+
+}  // namespace
 
 void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
                RunHost& host) {

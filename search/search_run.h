@@ -17,8 +17,4 @@ namespace search {
 void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
                RunHost& host);
 
-// Refuses a symbol that could steer a file name out of the output folder or
-// that the file system cannot hold; `which` is "first" or "second".
-void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which);
-
 }  // namespace search

@@ -5,11 +5,16 @@
 #include <filesystem>
 #include <sstream>
 
+#include "expected_texts.h"
 #include "temp_folder.h"
 
 namespace cli {
 namespace {
 
+using testing_support::kExpectedBegunSearch;
+using testing_support::kExpectedDone;
+using testing_support::kExpectedMakingLists;
+using testing_support::kExpectedReading;
 using testing_support::TempFolder;
 
 struct Outcome {
@@ -17,6 +22,12 @@ struct Outcome {
   std::string out;
   std::string err;
 };
+
+std::string Lines(std::initializer_list<std::string_view> texts) {
+  std::string lines;
+  for (const std::string_view text : texts) (lines += text) += '\n';
+  return lines;
+}
 
 Outcome RunMinpairs(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
@@ -38,8 +49,7 @@ TEST_F(CommandLineTest, StatusGoesToStderrAndTheSummaryToStdout) {
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.out, " 2 words have  P ,  3 words have  T .  Click OK to continue.\n");
   EXPECT_EQ(outcome.err,
-            "Reading input file ...\nMaking lists of words that have the relevant phonemes ...\n"
-            "Begun search for minimal pairs ...\nDone!  Click again to exit.\n");
+            Lines({kExpectedReading, kExpectedMakingLists, kExpectedBegunSearch, kExpectedDone}));
   EXPECT_EQ(folder.Read("output/VendrelForPAndT.txt"), "P IH1 N\tT IH1 N\r\n");
 }
 

@@ -9,6 +9,7 @@
 #include "recording_host.h"
 #include "search/search_error.h"
 #include "temp_folder.h"
+#include "worked_example.h"
 
 namespace search {
 namespace {
@@ -20,10 +21,6 @@ using testing_support::kExpectedReading;
 using testing_support::RecordingHost;
 using testing_support::TempFolder;
 using testing_support::Utf8Path;
-
-constexpr const char* kWorkedExample =
-    "K AE1 T\r\nG AE1 T\r\nK OW1 T\r\nG OW1 L\r\n  B AE1 G  \r\nB AE1 K\r\n"
-    "K IH1 K\r\nG IH1 K\r\nK IH1 G\r\nG IH1 G\r\n";
 
 // A program folder with an in.txt and an output folder, and a host that records.
 class SearchRunTest : public ::testing::Test {
@@ -60,15 +57,11 @@ class SearchRunTest : public ::testing::Test {
 };
 
 TEST_F(SearchRunTest, WorkedExampleWritesTheThreeFilesByteForByte) {
-  folder.Write("in.txt", kWorkedExample);
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   Run("K", "G");
-  EXPECT_EQ(Output("ListOfWordsWith K.txt"),
-            " K AE1 T \r\n K OW1 T \r\n B AE1 K \r\n K IH1 K \r\n G IH1 K \r\n K IH1 G \r\n");
-  EXPECT_EQ(Output("ListOfWordsWith G.txt"),
-            " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
-  EXPECT_EQ(Output("VendrelForKAndG.txt"),
-            "K AE1 T\tG AE1 T\r\nB AE1 K\tB AE1 G\r\nK IH1 K\tG IH1 K\r\n"
-            "K IH1 K\tK IH1 G\r\nK IH1 K\tG IH1 G\r\n");
+  for (const std::string& name : testing_support::WorkedExampleOutputNames()) {
+    EXPECT_EQ(Output(name), testing_support::WorkedExampleExpected(name)) << name;
+  }
   EXPECT_EQ(host.shown, (std::vector<std::string>{
                             std::string(kExpectedReading),
                             std::string(kExpectedMakingLists),
@@ -162,7 +155,7 @@ TEST_F(SearchRunTest, MissingWordListWritesNothing) {
 }
 
 TEST_F(SearchRunTest, MissingOutputFolderIsNamed) {
-  folder.Write("in.txt", kWorkedExample);
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   std::filesystem::remove(folder.path() / "output");
   EXPECT_EQ(RunAndFail("K", "G"), "cannot create '" + folder.utf8() +
                                       "/output/ListOfWordsWith K.txt': No such file or directory");
@@ -171,7 +164,7 @@ TEST_F(SearchRunTest, MissingOutputFolderIsNamed) {
 }
 
 TEST_F(SearchRunTest, SymbolsThatWouldLeaveTheOutputFolderAreRefusedFirst) {
-  folder.Write("in.txt", kWorkedExample);
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   EXPECT_EQ(RunAndFail("../K", "G"),
             "the first symbol '../K' cannot be part of a file name: it contains '/'");
   EXPECT_EQ(RunAndFail("K", " a\\b "),
@@ -183,7 +176,7 @@ TEST_F(SearchRunTest, SymbolsThatWouldLeaveTheOutputFolderAreRefusedFirst) {
 }
 
 TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) {
-  folder.Write("in.txt", kWorkedExample);
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   std::filesystem::create_directory(folder.path() / "output" / "VendrelForKAndG.txt");
   const std::string error = RunAndFail("K", "G");
 #ifdef _WIN32
@@ -193,7 +186,7 @@ TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) 
 #endif
   EXPECT_EQ(error, "cannot create '" + folder.utf8() + "/output/VendrelForKAndG.txt': " + reason);
   EXPECT_EQ(Output("ListOfWordsWith G.txt"),
-            " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n");
+            testing_support::WorkedExampleExpected("ListOfWordsWith G.txt"));
   EXPECT_NE(host.shown.back(), std::string(kExpectedDone));
 }
 
@@ -236,7 +229,7 @@ TEST_F(SearchRunTest, AnInterruptedRunRemovesTheFileItWasWriting) {
 
 #ifdef __linux__
 TEST_F(SearchRunTest, AFullDiskIsReportedAndTheTruncatedFileRemoved) {
-  folder.Write("in.txt", kWorkedExample);
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   std::filesystem::create_symlink("/dev/full", folder.path() / "output" / "VendrelForKAndG.txt");
   EXPECT_EQ(RunAndFail("K", "G"), "cannot write '" + folder.utf8() +
                                       "/output/VendrelForKAndG.txt': No space left on device");
