@@ -17,7 +17,8 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code_po
   if (lead < 0x80) {
     code_point = lead;
     return 1;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
+  }
+  if (lead >= 0xC2 && lead <= 0xDF) {
     length = 2, code_point = lead & 0x1F, min = 0x80;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
     length = 3, code_point = lead & 0x0F, min = 0x800;
