@@ -114,11 +114,11 @@ BOOL MainWindow::OnCreate(HWND hwnd, LPCREATESTRUCTW create) {
 // after the hidden label that names it.
 void MainWindow::CreateControls(HINSTANCE instance) {
   CreateHiddenLabel(window_, instance, IDC_TEXT1_LABEL, L"First symbol");
-  first_symbol_box_ = CreateControl(window_, instance, IDC_TEXT1, WC_EDITW, L"P", kEditStyle,
-                                    WS_EX_CLIENTEDGE);
+  first_symbol_box_ =
+      CreateControl(window_, instance, IDC_TEXT1, WC_EDITW, L"P", kEditStyle, WS_EX_CLIENTEDGE);
   CreateHiddenLabel(window_, instance, IDC_TEXT2_LABEL, L"Second symbol");
-  second_symbol_box_ = CreateControl(window_, instance, IDC_TEXT2, WC_EDITW, L"T", kEditStyle,
-                                     WS_EX_CLIENTEDGE);
+  second_symbol_box_ =
+      CreateControl(window_, instance, IDC_TEXT2, WC_EDITW, L"T", kEditStyle, WS_EX_CLIENTEDGE);
   status_button_ = CreateControl(window_, instance, IDC_COMMAND1, WC_BUTTONW, L"Go", kButtonStyle);
 }
 
