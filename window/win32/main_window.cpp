@@ -142,10 +142,15 @@ void MainWindow::OnCommand(HWND /*hwnd*/, int id, HWND /*control*/, UINT code) {
   if (id == IDM_MNUHELP && code == 0) ShowHelp();
 }
 
-void MainWindow::OnActivate(HWND hwnd, UINT state, HWND /*other*/, BOOL /*minimized*/) {
-  if (state != WA_INACTIVE) return;
-  const HWND focus = GetFocus();
-  if (focus != nullptr && IsChild(hwnd, focus)) focused_control_ = focus;
+// Keeps the focused control while another window is active, and gives it the
+// focus back on return (as dialog boxes do), so that Space still clicks Command1.
+void MainWindow::OnActivate(HWND hwnd, UINT state, HWND /*other*/, BOOL minimized) {
+  if (state == WA_INACTIVE) {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd, focus)) focused_control_ = focus;
+  } else if (!minimized) {
+    SetFocus(focused_control_);
+  }
 }
 
 void MainWindow::OnSetFocus(HWND /*hwnd*/, HWND /*previous*/) { SetFocus(focused_control_); }
