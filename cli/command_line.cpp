@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "cli/console_host.h"
-#include "cli/version.h"
 #include "search/search_run.h"
+#include "version.h"
 
 namespace cli {
 namespace {
@@ -118,7 +118,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
       out << kUsage;
       return CheckOutput(0, out, err);
     case Request::kVersion:
-      out << "minpairs " << kVersion << '\n';
+      out << "minpairs " << minpairs::kVersion << '\n';
       return CheckOutput(0, out, err);
     case Request::kSearch:
       break;

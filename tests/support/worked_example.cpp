@@ -4,7 +4,7 @@
 
 namespace testing_support {
 
-std::filesystem::path WorkedExampleFolder() { return Utf8Path(MINPAIRS_WORKED_EXAMPLE_DIR); }
+std::filesystem::path WorkedExampleFolder() { return Utf8Path(MINPAIRS_WORKED_EXAMPLE_FOLDER); }
 
 std::string WorkedExampleInput() { return ReadFile(WorkedExampleFolder() / "in.txt"); }
 

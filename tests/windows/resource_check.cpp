@@ -1,6 +1,6 @@
-// Built with the window program's resource script, this program reads its own
-// resources back the way Windows does and checks what the program file must
-// carry: version 1.0.0.0 and, as its first icon, a 32 x 32 image in 24-bit colour.
+// Reads the resources of FindMinimalPairs.exe (built into the same folder) back
+// the way Windows does and checks what the program file must carry: version
+// 1.0.0.0 and, as its first icon, a 32 x 32 image in 24-bit colour.
 // Prints what it finds; the exit status is 0 only when everything matches.
 #include <windows.h>
 
@@ -17,16 +17,17 @@ constexpr LONG kIconSide = 32;
 constexpr WORD kIconBits = 24;
 
 int failures = 0;
+HMODULE program = nullptr;  // FindMinimalPairs.exe, loaded as data
 
 void Check(bool ok, const char* what) {
   std::printf("%s: %s\n", ok ? "ok  " : "FAIL", what);
   if (!ok) ++failures;
 }
 
-std::wstring OwnPath() {
+std::wstring ProgramPath() {
   std::wstring path(32768, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path;
+  return path.substr(0, path.find_last_of(L'\\') + 1) + L"FindMinimalPairs.exe";
 }
 
 // Layout of an icon group resource (RT_GROUP_ICON), as Windows stores it.
@@ -43,7 +44,7 @@ struct IconGroupHeader {
 #pragma pack(pop)
 
 void CheckVersion() {
-  const std::wstring path = OwnPath();
+  const std::wstring path = ProgramPath();
   DWORD ignored = 0;
   std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
   const bool found =
@@ -79,26 +80,26 @@ void CheckVersion() {
 const BYTE* LoadResourceData(HRSRC resource) {
   return resource == nullptr
              ? nullptr
-             : static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+             : static_cast<const BYTE*>(LockResource(LoadResource(program, resource)));
 }
 
 BOOL CALLBACK KeepFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
   auto* result = reinterpret_cast<HRSRC*>(first);
-  *result = FindResourceW(nullptr, name, RT_GROUP_ICON);
+  *result = FindResourceW(program, name, RT_GROUP_ICON);
   return FALSE;  // the first group is the icon that the desktop shows
 }
 
 // Checks one image of the group: its stored bitmap header, and that Windows
 // can make an icon of it.
 bool IsExpectedImage(const IconGroupEntry& entry) {
-  const HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(entry.id), RT_ICON);
+  const HRSRC resource = FindResourceW(program, MAKEINTRESOURCEW(entry.id), RT_ICON);
   const BYTE* data = LoadResourceData(resource);
   if (data == nullptr || std::memcmp(data, "\x89PNG", 4) == 0) return false;
   BITMAPINFOHEADER header;
   std::memcpy(&header, data, sizeof header);
   std::printf("      icon image %ld x %ld, %u bits\n", header.biWidth, header.biHeight / 2,
               header.biBitCount);
-  const DWORD size = SizeofResource(nullptr, resource);
+  const DWORD size = SizeofResource(program, resource);
   HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(data), size, TRUE, 0x00030000, kIconSide,
                                         kIconSide, LR_DEFAULTCOLOR);
   if (icon != nullptr) DestroyIcon(icon);
@@ -108,7 +109,7 @@ bool IsExpectedImage(const IconGroupEntry& entry) {
 
 void CheckIcon() {
   HRSRC group_resource = nullptr;
-  EnumResourceNamesW(nullptr, RT_GROUP_ICON, KeepFirstName,
+  EnumResourceNamesW(program, RT_GROUP_ICON, KeepFirstName,
                      reinterpret_cast<LONG_PTR>(&group_resource));
   const BYTE* group = LoadResourceData(group_resource);
   Check(group != nullptr, "the program file has an icon");
@@ -128,6 +129,10 @@ void CheckIcon() {
 }  // namespace
 
 int main() {
+  program = LoadLibraryExW(ProgramPath().c_str(), nullptr,
+                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  Check(program != nullptr, "FindMinimalPairs.exe is beside this program");
+  if (program == nullptr) return 1;
   CheckVersion();
   CheckIcon();
   return failures == 0 ? 0 : 1;

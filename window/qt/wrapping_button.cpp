@@ -1,4 +1,4 @@
-#include "window/wrapping_button.h"
+#include "window/qt/wrapping_button.h"
 
 #include <QFontMetrics>
 #include <QStyleOptionButton>

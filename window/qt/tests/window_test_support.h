@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "window/desktop.h"
+#include "window/qt/desktop.h"
 
 namespace window_testing {
 

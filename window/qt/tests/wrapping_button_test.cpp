@@ -1,9 +1,11 @@
-#include "window/wrapping_button.h"
+#include "window/qt/wrapping_button.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 #include <QImage>
+
+#include "expected_texts.h"
 
 namespace window {
 namespace {
@@ -74,14 +76,15 @@ TEST(WrappingButtonTest, LongCaptionWrapsOntoCentredLinesInsideTheButton) {
   EXPECT_NEAR(go.left, go.right, 2);
   EXPECT_NEAR(go.top, go.bottom, 3);
 
-  const Ink lists = CaptionInk(
-      button, QStringLiteral("Making lists of words that have the relevant phonemes ..."));
+  const QString making_lists = QString::fromUtf8(testing_support::kExpectedMakingLists.data(),
+                                                 testing_support::kExpectedMakingLists.size());
+  const Ink lists = CaptionInk(button, making_lists);
   EXPECT_GT(lists.height, line * 2);
   EXPECT_GT(lists.left, 2);
   EXPECT_GT(lists.right, 2);
   EXPECT_NEAR(lists.left, lists.right, 8);  // each line is centred, so the block is too
   EXPECT_NEAR(lists.top, lists.bottom, 3);
-  EXPECT_EQ(button.text(), "Making lists of words that have the relevant phonemes ...");
+  EXPECT_EQ(button.text(), making_lists);
 }
 
 }  // namespace

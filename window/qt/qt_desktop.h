@@ -2,12 +2,9 @@
 
 #include <QString>
 
-#include "window/desktop.h"
+#include "window/qt/desktop.h"
 
 namespace window {
-
-// The window's title, which is also the title of its message boxes.
-inline constexpr const char* kApplicationTitle = "Find minimal pairs";
 
 // The desktop as Qt provides it.
 class QtDesktop final : public Desktop {

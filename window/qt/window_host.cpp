@@ -1,18 +1,12 @@
-#include "window/window_host.h"
+#include "window/qt/window_host.h"
 
 #include <QAbstractButton>
 #include <QString>
 
 #include "search/status_texts.h"
-#include "window/desktop.h"
+#include "window/qt/desktop.h"
 
 namespace window {
-
-bool PaintThrottle::ShouldPaint(bool is_progress, Clock::time_point now) {
-  if (is_progress && last_paint_ && now - *last_paint_ < kFrame) return false;
-  last_paint_ = now;
-  return true;
-}
 
 WindowHost::WindowHost(QAbstractButton& status_button, QWidget& message_parent, Desktop& desktop)
     : status_button_(status_button), message_parent_(message_parent), desktop_(desktop) {}

@@ -1,7 +1,9 @@
-#include "window/qt_desktop.h"
+#include "window/qt/qt_desktop.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
+
+#include "window/application.h"
 
 namespace window {
 namespace {

@@ -2,17 +2,8 @@
 
 #include <chrono>
 #include <optional>
-#include <string>
-#include <string_view>
-
-#include "search/run_host.h"
-
-class QAbstractButton;
-class QWidget;
 
 namespace window {
-
-class Desktop;
 
 // Decides which status texts are painted at once. A screen shows at most one
 // frame every ~16 ms, so a progress text that comes sooner than that after the
@@ -29,24 +20,6 @@ class PaintThrottle final {
 
  private:
   std::optional<Clock::time_point> last_paint_;
-};
-
-// The RunHost that the window hands to the search: status texts become the
-// caption of `status_button`, painted before ShowStatus returns (without
-// processing any input); messages and the folder come from the desktop.
-class WindowHost final : public search::RunHost {
- public:
-  WindowHost(QAbstractButton& status_button, QWidget& message_parent, Desktop& desktop);
-
-  std::string ApplicationDirectory() override;
-  void ShowStatus(std::string_view text) override;
-  void ShowMessage(std::string_view text) override;
-
- private:
-  QAbstractButton& status_button_;
-  QWidget& message_parent_;
-  Desktop& desktop_;
-  PaintThrottle throttle_;
 };
 
 }  // namespace window

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "window/program.h"
+#include "window/qt/program.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

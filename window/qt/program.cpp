@@ -1,19 +1,20 @@
-#include "window/program.h"
+#include "window/qt/program.h"
 
 #include <QApplication>
 
-#include "window/build_info.h"
-#include "window/form1.h"
-#include "window/qt_desktop.h"
+#include "version.h"
+#include "window/application.h"
+#include "window/qt/main_window.h"
+#include "window/qt/qt_desktop.h"
 
 namespace window {
 
 int RunProgram(QApplication& application) {
   QApplication::setApplicationName(QStringLiteral("FindMinimalPairs"));
   QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
-  QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
+  QApplication::setApplicationVersion(QString::fromUtf8(minpairs::kVersion));
   QtDesktop desktop;
-  Form1 form(desktop);
+  MainWindow form(desktop);
   form.show();
   return application.exec();
 }

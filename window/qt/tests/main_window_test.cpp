@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "window/qt/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,42 +10,40 @@
 #include <QTest>
 #include <filesystem>
 
+#include "expected_texts.h"
 #include "temp_folder.h"
-#include "window/build_info.h"
 #include "window/help_text.h"
-#include "window/qt_desktop.h"
+#include "window/qt/qt_desktop.h"
 #include "window_test_support.h"
+#include "worked_example.h"
 
 namespace window {
 namespace {
 
+using testing_support::kExpectedBegunSearch;
+using testing_support::kExpectedDone;
+using testing_support::kExpectedMakingLists;
+using testing_support::kExpectedReading;
 using testing_support::TempFolder;
 using window_testing::BoxAnswerer;
 using window_testing::FakeDesktop;
 using window_testing::PaintRecorder;
 using Journal = std::vector<std::string>;
 
-constexpr const char* kWorkedExample =
-    "K AE1 T\r\nG AE1 T\r\nK OW1 T\r\nG OW1 L\r\n  B AE1 G  \r\nB AE1 K\r\n"
-    "K IH1 K\r\nG IH1 K\r\nK IH1 G\r\nG IH1 G\r\n";
-constexpr const char* kKWords =
-    " K AE1 T \r\n K OW1 T \r\n B AE1 K \r\n K IH1 K \r\n G IH1 K \r\n K IH1 G \r\n";
-constexpr const char* kGWords =
-    " G AE1 T \r\n G OW1 L \r\n B AE1 G \r\n G IH1 K \r\n K IH1 G \r\n G IH1 G \r\n";
-constexpr const char* kKGPairs =
-    "K AE1 T\tG AE1 T\r\nB AE1 K\tB AE1 G\r\nK IH1 K\tG IH1 K\r\n"
-    "K IH1 K\tK IH1 G\r\nK IH1 K\tG IH1 G\r\n";
+std::string Expected(const char* name) { return testing_support::WorkedExampleExpected(name); }
+
+std::string Paint(std::string_view status) { return "paint: " + std::string(status); }
 
 // Pressing the button paints it pressed, still reading "Go", before the click.
 void DropPaintOfGo(Journal& journal) {
   if (!journal.empty() && journal.front() == "paint: Go") journal.erase(journal.begin());
 }
 
-// A program folder with an output folder, and a Form1 whose desktop writes
+// A program folder with an output folder, and a main window whose desktop writes
 // messages, reports and the end of the program into `journal`.
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
  protected:
-  explicit Form1Test(Desktop* boxes = nullptr)
+  explicit MainWindowTest(Desktop* boxes = nullptr)
       : desktop(folder.utf8(), journal, boxes), form(desktop) {
     std::filesystem::create_directory(folder.path() / "output");
   }
@@ -87,10 +85,10 @@ class Form1Test : public ::testing::Test {
   TempFolder folder;
   Journal journal;
   FakeDesktop desktop;
-  Form1 form;
+  MainWindow form;
 };
 
-TEST_F(Form1Test, StartsWithTheLayoutTextsAndFocusOfTheDesign) {
+TEST_F(MainWindowTest, StartsWithTheLayoutTextsAndFocusOfTheDesign) {
   Show();
   EXPECT_EQ(form.objectName(), "Form1");
   EXPECT_EQ(form.windowTitle(), "Find minimal pairs");
@@ -113,7 +111,7 @@ TEST_F(Form1Test, StartsWithTheLayoutTextsAndFocusOfTheDesign) {
   EXPECT_EQ(QApplication::focusWidget(), Command1());
 }
 
-TEST_F(Form1Test, MenuBarHoldsOnlyHelpWhichActsWithoutASubmenu) {
+TEST_F(MainWindowTest, MenuBarHoldsOnlyHelpWhichActsWithoutASubmenu) {
   const QList<QAction*> items = form.menuBar()->actions();
   ASSERT_EQ(items.size(), 1);
   EXPECT_EQ(items.front(), mnuHelp());
@@ -121,8 +119,8 @@ TEST_F(Form1Test, MenuBarHoldsOnlyHelpWhichActsWithoutASubmenu) {
   EXPECT_EQ(mnuHelp()->menu(), nullptr);
 }
 
-TEST_F(Form1Test, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
-  folder.Write("in.txt", kWorkedExample);
+TEST_F(MainWindowTest, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   Show();
   Type(Text1(), "K");
   Type(Text2(), "G");
@@ -132,19 +130,19 @@ TEST_F(Form1Test, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
 
   DropPaintOfGo(journal);
   EXPECT_EQ(journal, (Journal{
-                         "paint: Reading input file ...",
-                         "paint: Making lists of words that have the relevant phonemes ...",
+                         Paint(kExpectedReading),
+                         Paint(kExpectedMakingLists),
                          "message:  6 words have  K ,  6 words have  G .  Click OK to continue.",
-                         "paint: Begun search for minimal pairs ...",
-                         "paint: Done!  Click again to exit.",
+                         Paint(kExpectedBegunSearch),
+                         Paint(kExpectedDone),
                      }));
-  EXPECT_EQ(Output("ListOfWordsWith K.txt"), kKWords);
-  EXPECT_EQ(Output("ListOfWordsWith G.txt"), kGWords);
-  EXPECT_EQ(Output("VendrelForKAndG.txt"), kKGPairs);
+  EXPECT_EQ(Output("ListOfWordsWith K.txt"), Expected("ListOfWordsWith K.txt"));
+  EXPECT_EQ(Output("ListOfWordsWith G.txt"), Expected("ListOfWordsWith G.txt"));
+  EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
   EXPECT_EQ(OutputFileCount(), 3U);
 }
 
-TEST_F(Form1Test, InitialTextsSearchForPAndT) {
+TEST_F(MainWindowTest, InitialTextsSearchForPAndT) {
   folder.Write("in.txt", "P AE1 N\r\nT AE1 N\r\n");
   Show();
   ClickCommand1();
@@ -153,8 +151,8 @@ TEST_F(Form1Test, InitialTextsSearchForPAndT) {
   EXPECT_EQ(Output("VendrelForPAndT.txt"), "P AE1 N\tT AE1 N\r\n");
 }
 
-TEST_F(Form1Test, SecondClickEndsTheProgramWithoutMessageOrNewSearch) {
-  folder.Write("in.txt", kWorkedExample);
+TEST_F(MainWindowTest, SecondClickEndsTheProgramWithoutMessageOrNewSearch) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   Show();
   Type(Text1(), "K");
   Type(Text2(), "G");
@@ -166,13 +164,13 @@ TEST_F(Form1Test, SecondClickEndsTheProgramWithoutMessageOrNewSearch) {
   ClickCommand1();
 
   EXPECT_EQ(journal, Journal{"end: 0"});
-  EXPECT_EQ(Command1()->text(), "Done!  Click again to exit.");
-  EXPECT_EQ(Output("VendrelForKAndG.txt"), kKGPairs);
+  EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
+  EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
   EXPECT_EQ(OutputFileCount(), 3U);
 }
 
-TEST_F(Form1Test, ClosingBeforeAnyClickWritesNothing) {
-  folder.Write("in.txt", kWorkedExample);
+TEST_F(MainWindowTest, ClosingBeforeAnyClickWritesNothing) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   Show();
   EXPECT_TRUE(form.close());
   QApplication::processEvents();
@@ -181,42 +179,22 @@ TEST_F(Form1Test, ClosingBeforeAnyClickWritesNothing) {
   EXPECT_TRUE(journal.empty());
 }
 
-TEST_F(Form1Test, FailingRunReportsTheSearchErrorAndEndsWithNonZeroStatus) {
+TEST_F(MainWindowTest, FailingRunReportsTheSearchErrorAndEndsWithNonZeroStatus) {
   Show();
   PaintRecorder recorder(*Command1(), journal);
   ClickCommand1();
   DropPaintOfGo(journal);
   EXPECT_EQ(journal,
             (Journal{
-                "paint: Reading input file ...",
+                Paint(kExpectedReading),
                 "error: cannot read '" + folder.utf8() + "/in.txt': No such file or directory",
                 "end: 1",
             }));
   EXPECT_EQ(OutputFileCount(), 0U);
 }
 
-constexpr const char* kHelpParagraphs =
-    "Find minimal pairs.  \r\r"
-    "There should be a file called in.txt, in the same folder as this program, that has words "
-    "in plain text format, one word per line. Phonetic symbols should be plain text; a symbol "
-    "can have more than one character in it; separate the symbols with spaces, like this:  "
-    "K AE1 T.\r\r"
-    "In the main program window, enter the two symbols you want minimal pairs for.  The program "
-    "will put lists of words having these two symbols, plus a file with the minimal pairs, in "
-    "the Output folder.  Be sure that this folder exists before you run the program.\r\r"
-    "If your word list is long and your two symbols are common phonemes, be prepared to wait a "
-    "while for the program to finish.\r\r";
-
-TEST(HelpTextTest, IsTheFiveParagraphsEndingWithTheMaintainer) {
-  EXPECT_EQ(
-      HelpText("A. N. Other", "another@example.org"),
-      std::string(kHelpParagraphs) + "Bugs, comments, etc. to A. N. Other at another@example.org.");
-  EXPECT_EQ(HelpText(), std::string(kHelpParagraphs) + "Bugs, comments, etc. to " +
-                            kMaintainerName + " at " + kMaintainerEmail + ".");
-}
-
-TEST_F(Form1Test, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {
-  folder.Write("in.txt", kWorkedExample);
+TEST_F(MainWindowTest, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   Show();
   const std::string help_message = "message: " + HelpText();
 
@@ -228,7 +206,7 @@ TEST_F(Form1Test, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {
   ClickCommand1();  // still the first click: it runs the search
   EXPECT_EQ(journal,
             Journal{"message:  0 words have  P ,  3 words have  T .  Click OK to continue."});
-  EXPECT_EQ(Command1()->text(), "Done!  Click again to exit.");
+  EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
 
   journal.clear();
   ClickHelp();
@@ -238,14 +216,14 @@ TEST_F(Form1Test, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {
 }
 
 // The same run with the real message boxes, answered as they come up.
-class Form1WithBoxesTest : public Form1Test {
+class MainWindowWithBoxesTest : public MainWindowTest {
  protected:
-  Form1WithBoxesTest() : Form1Test(&boxes) {}
+  MainWindowWithBoxesTest() : MainWindowTest(&boxes) {}
   QtDesktop boxes;
 };
 
-TEST_F(Form1WithBoxesTest, SummaryIsAModalBoxWithOnlyOkNoIconAndTheTitle) {
-  folder.Write("in.txt", kWorkedExample);
+TEST_F(MainWindowWithBoxesTest, SummaryIsAModalBoxWithOnlyOkNoIconAndTheTitle) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
   Show();
   Type(Text1(), "K");
   Type(Text2(), "G");
@@ -259,11 +237,11 @@ TEST_F(Form1WithBoxesTest, SummaryIsAModalBoxWithOnlyOkNoIconAndTheTitle) {
   EXPECT_EQ(box.icon, QMessageBox::NoIcon);
   EXPECT_EQ(box.buttons, QStringList{"OK"});
   EXPECT_EQ(box.modality, Qt::ApplicationModal);
-  EXPECT_EQ(Output("VendrelForKAndG.txt"), kKGPairs);
-  EXPECT_EQ(Command1()->text(), "Done!  Click again to exit.");
+  EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
+  EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
 }
 
-TEST_F(Form1WithBoxesTest, HelpBoxShowsEachCarriageReturnAsALineBreak) {
+TEST_F(MainWindowWithBoxesTest, HelpBoxShowsEachCarriageReturnAsALineBreak) {
   Show();
   BoxAnswerer answerer;
   ClickHelp();
@@ -279,7 +257,7 @@ TEST_F(Form1WithBoxesTest, HelpBoxShowsEachCarriageReturnAsALineBreak) {
   EXPECT_EQ(box.buttons, QStringList{"OK"});
 }
 
-TEST_F(Form1WithBoxesTest, ErrorReportHasTheCriticalIconAndTheTitle) {
+TEST_F(MainWindowWithBoxesTest, ErrorReportHasTheCriticalIconAndTheTitle) {
   Show();
   BoxAnswerer answerer;
   ClickCommand1();

@@ -7,7 +7,8 @@
 #include <QTimer>
 #include <iostream>
 
-#include "window/program.h"
+#include "expected_texts.h"
+#include "window/qt/program.h"
 #include "window_test_support.h"
 
 namespace {
@@ -28,7 +29,7 @@ void ClickGo() {
     return;
   }
   command1->click();
-  if (command1->text() == QLatin1String("Done!  Click again to exit.")) command1->click();
+  if (command1->text().toStdString() == testing_support::kExpectedDone) command1->click();
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+#include "window/win32/window_host.h"
+
+#include "search/status_texts.h"
+#include "window/application.h"
+#include "window/win32/text_encoding.h"
+
+namespace window::win32 {
+
+WindowHost::WindowHost(HWND owner, HWND status_button)
+    : owner_(owner), status_button_(status_button) {}
+
+std::string WindowHost::ApplicationDirectory() { return Utf8FromWide(ProgramFolder()); }
+
+void WindowHost::ShowStatus(std::string_view text) {
+  SetWindowTextW(status_button_, WideFromUtf8(text).c_str());
+  if (throttle_.ShouldPaint(search::IsProgressText(text), PaintThrottle::Clock::now())) {
+    UpdateWindow(status_button_);  // paints now, without processing input
+  }
+}
+
+void WindowHost::ShowMessage(std::string_view text) { ShowBox(owner_, text, 0); }
+
+void ShowBox(HWND owner, std::string_view text, UINT icon) {
+  MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(kApplicationTitle).c_str(),
+              MB_OK | MB_APPLMODAL | icon);
+}
+
+std::wstring ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+}  // namespace window::win32
