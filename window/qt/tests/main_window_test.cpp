@@ -62,7 +62,7 @@ class MainWindowTest : public ::testing::Test {
   QLineEdit* Text1() { return Find<QLineEdit>("Text1"); }
   QLineEdit* Text2() { return Find<QLineEdit>("Text2"); }
   QPushButton* Command1() { return Find<QPushButton>("Command1"); }
-  QAction* mnuHelp() { return Find<QAction>("mnuHelp"); }
+  QAction* HelpAction() { return Find<QAction>("mnuHelp"); }
 
   void Type(QLineEdit* box, const char* text) {
     box->selectAll();
@@ -71,7 +71,7 @@ class MainWindowTest : public ::testing::Test {
   void ClickCommand1() { QTest::mouseClick(Command1(), Qt::LeftButton); }
   void ClickHelp() {
     QMenuBar* bar = form.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(mnuHelp()).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(HelpAction()).center());
   }
 
   std::string Output(const char* name) const {
@@ -114,9 +114,9 @@ TEST_F(MainWindowTest, StartsWithTheLayoutTextsAndFocusOfTheDesign) {
 TEST_F(MainWindowTest, MenuBarHoldsOnlyHelpWhichActsWithoutASubmenu) {
   const QList<QAction*> items = form.menuBar()->actions();
   ASSERT_EQ(items.size(), 1);
-  EXPECT_EQ(items.front(), mnuHelp());
-  EXPECT_EQ(mnuHelp()->text(), "Help");
-  EXPECT_EQ(mnuHelp()->menu(), nullptr);
+  EXPECT_EQ(items.front(), HelpAction());
+  EXPECT_EQ(HelpAction()->text(), "Help");
+  EXPECT_EQ(HelpAction()->menu(), nullptr);
 }
 
 TEST_F(MainWindowTest, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
