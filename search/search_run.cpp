@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "search/output_file.h"
+#include "search/output_names.h"
 #include "search/pair_search.h"
 #include "search/platform.h"
 #include "search/search_error.h"
@@ -58,8 +59,8 @@ void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) 
   }
 }
 
-void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
-               RunHost& host) {
+WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text,
+                       SearchState& state, RunHost& host) {
   const std::string first_name(TrimSpaces(first_text));
   const std::string second_name(TrimSpaces(second_text));
   CheckSymbolForFileName(first_name, "first");
@@ -71,8 +72,10 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
   const std::string first_list_path = output + "ListOfWordsWith " + first_name + ".txt";
   const std::string second_list_path = output + "ListOfWordsWith " + second_name + ".txt";
   const std::string pairs_path = output + "VendrelFor" + first_name + "And" + second_name + ".txt";
+  CheckOutputPathLengths(first_list_path, second_list_path, pairs_path, first_name != second_name);
   // What the run is doing, for the message if memory runs out.
   std::string doing = "read '" + word_list_path + "'";
+  WrittenFiles written{first_list_path, second_list_path, pairs_path};
   try {
     host.ShowStatus(kReadingStatus);
     const TextEncoding encoding = ReadWordList(word_list_path, state);
@@ -82,8 +85,11 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
     doing = "write '" + first_list_path + "'";
     WriteSymbolList(first_list_path, first, state, state.FirstList, state.FirstCount, host,
                     kMakingListsStatus.data());
-    doing = "write '" + second_list_path + "'";
-    WriteSymbolList(second_list_path, second, state, state.SecondList, state.SecondCount, host,
+    written.SecondList =
+        SecondListPath(first_list_path, second_list_path, first_name != second_name);
+    written.SecondListDerived = written.SecondList != second_list_path;
+    doing = "write '" + written.SecondList + "'";
+    WriteSymbolList(written.SecondList, second, state, state.SecondList, state.SecondCount, host,
                     nullptr);
 
     host.ShowMessage(SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
@@ -97,6 +103,7 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
     throw SearchError("not enough memory to " + doing);
   }
   host.ShowStatus(kDoneStatus);
+  return written;
 }
 
 }  // namespace search
