@@ -32,7 +32,8 @@ inline void Prefetch(const void* address) {
 // in ascending order.
 class CandidateIndex final {
  public:
-  CandidateIndex(const SearchState& state, std::string_view from, std::string_view to)
+  CandidateIndex(const SearchState& state, std::string_view from, std::string_view to,
+                 TextHash hash)
       : words_(state.Words), second_list_(state.SecondList) {
     const std::size_t count = second_list_.size();
     offsets_.reserve(count + 1);
@@ -49,7 +50,7 @@ class CandidateIndex final {
     filter_.assign(std::bit_ceil(count / 8 + 1), 0);
     next_.assign(count, kNone);
     std::vector<std::uint64_t> hashes(count);
-    for (std::size_t k = 0; k < count; ++k) hashes[k] = Hash(Candidate(k));
+    for (std::size_t k = 0; k < count; ++k) hashes[k] = hash(Candidate(k));
     // Inserting from the back and prepending leaves every chain ascending.
     for (std::size_t k = count; k-- > 0;) {
       if (k >= kLookAhead) {
@@ -58,11 +59,6 @@ class CandidateIndex final {
       }
       Insert(k, hashes[k]);
     }
-  }
-
-  // Multiplying spreads the bits over all 64, also where std::hash gives only 32.
-  static std::uint64_t Hash(std::string_view text) {
-    return std::uint64_t{std::hash<std::string_view>{}(text)} * 0x9E3779B97F4A7C15u;
   }
 
   // Asks for the filter word that a lookup of this hash reads, ahead of the lookup.
@@ -135,18 +131,29 @@ class CandidateIndex final {
 
 }  // namespace
 
+// Multiplying spreads the bits over all 64, also where std::hash gives only 32.
+std::uint64_t PairSearchHash(std::string_view text) {
+  return std::uint64_t{std::hash<std::string_view>{}(text)} * 0x9E3779B97F4A7C15u;
+}
+
 void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
                OutputFile& pairs_file, RunHost& host) {
+  FindPairsWithHash(state, first, second, pairs_file, host, PairSearchHash);
+}
+
+void FindPairsWithHash(const SearchState& state, const SearchSymbol& first,
+                       const SearchSymbol& second, OutputFile& pairs_file, RunHost& host,
+                       TextHash text_hash) {
   const bool can_pair = !state.FirstList.empty() && !state.SecondList.empty();
   std::optional<CandidateIndex> index;
-  if (can_pair) index.emplace(state, *second.Match, *first.Match);
+  if (can_pair) index.emplace(state, *second.Match, *first.Match, text_hash);
 
   const auto first_word = [&](std::size_t n) { return state.Words[state.FirstList[n]]; };
   // Hashes of the words kLookAhead places ahead, whose lookups are prefetched.
   std::array<std::uint64_t, kLookAhead> ahead{};
   const auto hash_ahead = [&](std::size_t n) {
     if (!index || n >= state.FirstList.size()) return;
-    ahead[n % kLookAhead] = CandidateIndex::Hash(first_word(n));
+    ahead[n % kLookAhead] = text_hash(first_word(n));
     index->PrefetchFilter(ahead[n % kLookAhead]);
   };
   for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 #include "search/output_file.h"
 #include "search/run_host.h"
 #include "search/search_state.h"
@@ -20,5 +23,13 @@ namespace search {
 // second-list order. Same lines, same order, same progress texts.
 void FindPairs(const SearchState& state, const SearchSymbol& first, const SearchSymbol& second,
                OutputFile& pairs_file, RunHost& host);
+
+// FindPairs with the hash that places the candidates in the index. Any
+// function gives the same output, which tests check with poor ones.
+using TextHash = std::uint64_t (*)(std::string_view text);
+void FindPairsWithHash(const SearchState& state, const SearchSymbol& first,
+                       const SearchSymbol& second, OutputFile& pairs_file, RunHost& host,
+                       TextHash text_hash);
+std::uint64_t PairSearchHash(std::string_view text);
 
 }  // namespace search

@@ -78,6 +78,8 @@ struct FailureCase {
   std::string message_start;
 };
 
+void PrintTo(const FailureCase& row, std::ostream* out) { *out << row.name; }
+
 class OutputFileFailureTest : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(OutputFileFailureTest, NamesTheFileAndLeavesNothingBehind) {
