@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "cli/console_host.h"
+#include "search/message_text.h"
 #include "search/search_run.h"
+#include "search/transcription.h"
 #include "version.h"
 
 namespace cli {
@@ -72,7 +74,7 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
       }
       options.folder = WithoutTrailingSeparator(arguments[i]);
     } else {
-      error = "unknown option '" + argument + "'";
+      error = "unknown option '" + search::EscapedForMessage(argument) + "'";
       return std::nullopt;
     }
   }
@@ -83,11 +85,26 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
   return Request::kSearch;
 }
 
+// Where the file system made one file of both lists' names ("s" and "S" where
+// case is ignored), says where the second list went.
+void NoteDerivedName(const Options& options, const search::WrittenFiles& written,
+                     std::ostream& err) {
+  if (!written.SecondListDerived) return;
+  const std::string_view first = search::TrimSpaces(options.symbols[0]);
+  const std::string_view second = search::TrimSpaces(options.symbols[1]);
+  err << search::EscapedForMessage("minpairs: note: '" + std::string(first) + "' and '" +
+                                   std::string(second) +
+                                   "' name the same list file in this folder; the words with '" +
+                                   std::string(second) + "' are in '" + written.SecondList + "'")
+      << '\n';
+}
+
 int Search(const Options& options, std::ostream& out, std::ostream& err) {
   ConsoleHost host(options.folder, options.quiet, out, err);
   search::SearchState state;
   try {
-    search::RunSearch(options.symbols[0], options.symbols[1], state, host);
+    NoteDerivedName(options, search::RunSearch(options.symbols[0], options.symbols[1], state, host),
+                    err);
     return 0;
   } catch (const std::exception& error) {  // SearchError, or the unforeseen
     err << "minpairs: error: " << error.what() << '\n';
@@ -123,7 +140,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     case Request::kSearch:
       break;
   }
-  return CheckOutput(Search(options, out, err), out, err);
+  const int status = Search(options, out, err);
+  return status == 0 ? CheckOutput(status, out, err) : status;
 }
 
 }  // namespace cli

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "search/search_error.h"
+
 namespace cli {
 
 ConsoleHost::ConsoleHost(std::string folder, bool quiet, std::ostream& out, std::ostream& err)
@@ -11,6 +13,12 @@ void ConsoleHost::ShowStatus(std::string_view text) {
   if (!quiet_) err_ << text << '\n' << std::flush;
 }
 
-void ConsoleHost::ShowMessage(std::string_view text) { out_ << text << '\n' << std::flush; }
+// The summary is part of the result: a run whose summary is lost stops here,
+// before it writes the pairs or reports that it is done.
+void ConsoleHost::ShowMessage(std::string_view text) {
+  if (!(out_ << text << '\n' << std::flush)) {
+    throw search::SearchError("cannot write to standard output");
+  }
+}
 
 }  // namespace cli

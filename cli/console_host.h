@@ -7,7 +7,8 @@
 
 namespace cli {
 
-// Status texts go to `err`, one per line (none when quiet); messages go to `out`.
+// Status texts go to `err`, one per line (none when quiet); messages go to
+// `out`, and a message that cannot be written there fails the run.
 class ConsoleHost final : public search::RunHost {
  public:
   ConsoleHost(std::string folder, bool quiet, std::ostream& out, std::ostream& err);

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,5 +6,7 @@
 #include "cli/command_line.h"
 
 int main(int argc, char** argv) {
+  // A closed standard output is then an error that minpairs reports, not a silent end.
+  std::signal(SIGPIPE, SIG_IGN);
   return cli::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

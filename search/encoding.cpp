@@ -5,10 +5,7 @@
 #include <cstring>
 
 namespace search {
-namespace {
 
-// Decodes the sequence at text[pos]; returns its length, or 0 when it is not
-// strict UTF-8.
 std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code_point) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
   const unsigned char lead = byte(0);
@@ -37,6 +34,8 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code_po
   return length;
 }
 
+namespace {
+
 // Code points of the bytes 0x80 to 0x9F; 0 where Windows-1252 has no character.
 constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -55,7 +54,53 @@ std::optional<char> Windows1252Byte(char32_t code_point) {
   return std::nullopt;
 }
 
+constexpr std::size_t kSampleBytes = 4096;
+constexpr std::size_t kFewNuls = 4;
+
+// True when every unit of `width` bytes in `sample` passes `unit_ok`, given the
+// unit's bytes in order.
+template <typename UnitOk>
+bool EveryUnit(std::string_view sample, std::size_t width, UnitOk unit_ok) {
+  const std::size_t units = sample.size() / width;
+  if (sample.size() < 4) return false;
+  for (std::size_t i = 0; i < units; ++i) {
+    if (!unit_ok(sample.substr(i * width, width))) return false;
+  }
+  return true;
+}
+
+// Bytes 0-3 of a unit are its lowest to highest in little-endian order.
+bool IsUtf32(std::string_view sample, bool little_endian) {
+  return EveryUnit(sample, 4, [&](std::string_view unit) {
+    const std::size_t low = little_endian ? 0 : 2;
+    const std::size_t high = little_endian ? 2 : 0;
+    const bool high_nul = unit[high] == '\0' && unit[high + 1] == '\0';
+    return high_nul && (unit[low] != '\0' || unit[low + 1] != '\0');
+  });
+}
+
+bool IsUtf16(std::string_view sample, std::size_t high) {
+  std::size_t high_nul = 0;
+  const bool no_nul_unit = EveryUnit(sample, 2, [&](std::string_view unit) {
+    high_nul += unit[high] == '\0';
+    return unit[0] != '\0' || unit[1] != '\0';
+  });
+  return no_nul_unit && high_nul >= kFewNuls && high_nul * 2 >= sample.size() / 2;
+}
+
 }  // namespace
+
+std::optional<std::string_view> WideEncodingName(std::string_view start) {
+  if (start.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+      start.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
+    return "UTF-32";
+  }
+  if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) return "UTF-16";
+  const std::string_view sample = start.substr(0, kSampleBytes);
+  if (IsUtf32(sample, true) || IsUtf32(sample, false)) return "UTF-32";
+  if (IsUtf16(sample, 1) || IsUtf16(sample, 0)) return "UTF-16";
+  return std::nullopt;
+}
 
 bool IsValidUtf8(std::string_view text) {
   char32_t code_point = 0;

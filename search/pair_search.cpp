@@ -33,7 +33,7 @@ inline void Prefetch(const void* address) {
 class CandidateIndex final {
  public:
   CandidateIndex(const WordList& words, std::span<const std::int32_t> second_list,
-                 std::string_view from, std::string_view to)
+                 std::string_view from, std::string_view to, TextHash hash)
       : words_(words), second_list_(second_list) {
     const std::size_t count = second_list_.size();
     offsets_.reserve(count + 1);
@@ -50,7 +50,7 @@ class CandidateIndex final {
     filter_.assign(std::bit_ceil(count / 8 + 1), 0);
     next_.assign(count, kNone);
     std::vector<std::uint64_t> hashes(count);
-    for (std::size_t k = 0; k < count; ++k) hashes[k] = Hash(Candidate(k));
+    for (std::size_t k = 0; k < count; ++k) hashes[k] = hash(Candidate(k));
     // Inserting from the back and prepending leaves every chain ascending.
     for (std::size_t k = count; k-- > 0;) {
       if (k >= kLookAhead) {
@@ -59,11 +59,6 @@ class CandidateIndex final {
       }
       Insert(k, hashes[k]);
     }
-  }
-
-  // Multiplying spreads the bits over all 64, also where std::hash gives only 32.
-  static std::uint64_t Hash(std::string_view text) {
-    return std::uint64_t{std::hash<std::string_view>{}(text)} * 0x9E3779B97F4A7C15u;
   }
 
   // Asks for the filter word that a lookup of this hash reads, ahead of the lookup.
@@ -136,13 +131,24 @@ class CandidateIndex final {
 
 }  // namespace
 
+// Multiplying spreads the bits over all 64, also where std::hash gives only 32.
+std::uint64_t PairSearchHash(std::string_view text) {
+  return std::uint64_t{std::hash<std::string_view>{}(text)} * 0x9E3779B97F4A7C15u;
+}
+
 void FindPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
                OutputFile& pairs_file, RunHost& host) {
+  FindPairsWithHash(words, first, second, pairs_file, host, PairSearchHash);
+}
+
+void FindPairsWithHash(const WordList& words, const PairSearchSide& first,
+                       const PairSearchSide& second, OutputFile& pairs_file, RunHost& host,
+                       TextHash text_hash) {
   const std::span<const std::int32_t> first_list = first.positions;
   const auto first_count = static_cast<std::int32_t>(first_list.size());
   std::optional<CandidateIndex> index;
   if (!first_list.empty() && !second.positions.empty()) {
-    index.emplace(words, second.positions, *second.symbol.Match, *first.symbol.Match);
+    index.emplace(words, second.positions, *second.symbol.Match, *first.symbol.Match, text_hash);
   }
 
   const auto first_word = [&](std::size_t n) { return words[first_list[n]]; };
@@ -150,7 +156,7 @@ void FindPairs(const WordList& words, const PairSearchSide& first, const PairSea
   std::array<std::uint64_t, kLookAhead> ahead{};
   const auto hash_ahead = [&](std::size_t n) {
     if (!index || n >= first_list.size()) return;
-    ahead[n % kLookAhead] = CandidateIndex::Hash(first_word(n));
+    ahead[n % kLookAhead] = text_hash(first_word(n));
     index->PrefetchFilter(ahead[n % kLookAhead]);
   };
   for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);

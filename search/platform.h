@@ -1,6 +1,7 @@
 // The few things that differ between Windows and POSIX systems.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -17,11 +18,28 @@ inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
 // come out right on every system. Returns nullptr and sets errno on failure.
 std::FILE* OpenFile(const std::string& utf8_path, const char* mode);
 
-// std::remove for a UTF-8 path.
-void RemoveFile(const std::string& utf8_path);
-
 // Characters that the file system refuses in a file name, besides control
 // characters.
 std::string_view ForbiddenFileNameCharacters();
+
+// How long a file name and a whole path may be in `folder`, measured in
+// `unit`; a limit that cannot be found out is taken as no limit.
+struct NameLimits {
+  std::size_t name;
+  std::size_t path;
+  const char* unit;
+};
+NameLimits FileNameLimits(const std::string& utf8_folder);
+// The length of a name, and of the path as the system sees it, in NameLimits::unit.
+std::size_t NameLength(std::string_view utf8_name);
+std::size_t PathLength(const std::string& utf8_path);
+
+// True when both paths name the same existing file, by the file system's
+// identity of files rather than by their names (a link is not its target).
+bool SameFile(const std::string& utf8_first, const std::string& utf8_second);
+
+unsigned long CurrentProcessId();
+// False only when no process with this id exists any more.
+bool ProcessIsRunning(unsigned long process_id);
 
 }  // namespace search

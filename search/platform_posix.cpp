@@ -1,3 +1,11 @@
+#include <limits.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <limits>
+
 #include "search/platform.h"
 
 namespace search {
@@ -6,8 +14,36 @@ std::FILE* OpenFile(const std::string& utf8_path, const char* mode) {
   return std::fopen(utf8_path.c_str(), mode);
 }
 
-void RemoveFile(const std::string& utf8_path) { std::remove(utf8_path.c_str()); }
-
 std::string_view ForbiddenFileNameCharacters() { return "/\\"; }
+
+NameLimits FileNameLimits(const std::string& utf8_folder) {
+  const long name = pathconf(utf8_folder.c_str(), _PC_NAME_MAX);
+  constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+  // PATH_MAX counts the terminating NUL.
+  return {name > 0 ? static_cast<std::size_t>(name) : kNone, PATH_MAX - 1, "bytes"};
+}
+
+std::size_t NameLength(std::string_view utf8_name) { return utf8_name.size(); }
+
+std::size_t PathLength(const std::string& utf8_path) { return utf8_path.size(); }
+
+bool SameFile(const std::string& utf8_first, const std::string& utf8_second) {
+  struct stat first {};
+  struct stat second {};
+  if (lstat(utf8_first.c_str(), &first) != 0 || lstat(utf8_second.c_str(), &second) != 0) {
+    return false;
+  }
+  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+unsigned long CurrentProcessId() { return static_cast<unsigned long>(getpid()); }
+
+bool ProcessIsRunning(unsigned long process_id) {
+  if (process_id == 0 ||
+      process_id > static_cast<unsigned long>(std::numeric_limits<pid_t>::max())) {
+    return false;
+  }
+  return kill(static_cast<pid_t>(process_id), 0) == 0 || errno == EPERM;
+}
 
 }  // namespace search

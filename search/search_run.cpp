@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "search/output_file.h"
+#include "search/output_names.h"
 #include "search/pair_search.h"
 #include "search/platform.h"
 #include "search/search_error.h"
@@ -47,22 +48,26 @@ RunPaths PathsFor(const std::string& folder, std::string_view first_name,
       output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + ".txt"};
 }
 
-// Runs a stage that writes `file`; memory running out is reported as the
-// failure to write it, and the file goes as any unfinished one does.
+// Runs a stage that writes the file at `path`; memory running out is reported
+// as the failure to write it, and the file goes as any unfinished one does.
 template <typename Stage>
-auto Writing(const OutputFile& file, Stage&& stage) {
+auto Writing(const std::string& path, Stage&& stage) {
   try {
     return stage();
   } catch (const std::bad_alloc&) {
-    throw SearchError("not enough memory to write '" + file.path() + "'");
+    throw SearchError("not enough memory to write '" + path + "'");
   }
 }
 
-// Writes every word that contains `symbol` to `file`, one padded word per line,
-// closes it and returns the words' positions.
-std::vector<std::int32_t> WriteSymbolList(OutputFile& file, const WordList& words,
-                                          const SearchSymbol& symbol) {
-  return Writing(file, [&] {
+// Writes every word that contains `symbol` to the file at `path`, one padded
+// word per line, and returns the words' positions. `status`, unless empty, is
+// shown once the file is open.
+std::vector<std::int32_t> WriteSymbolList(const std::string& path, const WordList& words,
+                                          const SearchSymbol& symbol, RunHost& host,
+                                          std::string_view status) {
+  return Writing(path, [&] {
+    OutputFile file(path);
+    if (!status.empty()) host.ShowStatus(status);
     std::vector<std::int32_t> positions;
     if (symbol.Match) positions = SelectWordsContaining(words, *symbol.Match);
     for (const std::int32_t position : positions) file.WriteLine(words[position]);
@@ -71,12 +76,23 @@ std::vector<std::int32_t> WriteSymbolList(OutputFile& file, const WordList& word
   });
 }
 
-void WritePairs(OutputFile& file, const SearchState& state, const SearchSymbol& first,
+void WritePairs(const std::string& path, const SearchState& state, const SearchSymbol& first,
                 const SearchSymbol& second, RunHost& host) {
-  Writing(file, [&] {
+  Writing(path, [&] {
+    OutputFile file(path);
     FindPairs(state.Words, {first, state.FirstList}, {second, state.SecondList}, file, host);
     file.Close();
   });
+}
+
+// The names the run writes to. The second list's may be a derived one, which
+// shows only once the first list exists under its name.
+WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
+  WrittenFiles written{paths.first_list,
+                       SecondListPath(paths.first_list, paths.second_list, symbols_differ),
+                       paths.pairs};
+  written.SecondListDerived = written.SecondList != paths.second_list;
+  return written;
 }
 
 void FillState(SearchState& state, WordList words, std::int32_t word_count,
@@ -104,13 +120,15 @@ void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) 
 
 }  // namespace
 
-void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
-               RunHost& host) {
+WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text,
+                       SearchState& state, RunHost& host) {
   const std::string_view first_name = TrimSpaces(first_text);
   const std::string_view second_name = TrimSpaces(second_text);
   CheckSymbolForFileName(first_name, "first");
   CheckSymbolForFileName(second_name, "second");
   const RunPaths paths = PathsFor(host.ApplicationDirectory(), first_name, second_name);
+  CheckOutputPathLengths(paths.first_list, paths.second_list, paths.pairs,
+                         first_name != second_name);
 
   host.ShowStatus(kReadingStatus);
   WordListFile list = ReadWordList(paths.word_list);
@@ -119,19 +137,19 @@ void RunSearch(std::string_view first_text, std::string_view second_text, Search
   const SearchSymbol first = MakeSearchSymbol(first_text, list.encoding);
   const SearchSymbol second = MakeSearchSymbol(second_text, list.encoding);
 
-  OutputFile first_file(paths.first_list);
-  host.ShowStatus(kMakingListsStatus);
-  std::vector<std::int32_t> first_list = WriteSymbolList(first_file, list.words, first);
-  OutputFile second_file(paths.second_list);
-  std::vector<std::int32_t> second_list = WriteSymbolList(second_file, list.words, second);
+  std::vector<std::int32_t> first_list =
+      WriteSymbolList(paths.first_list, list.words, first, host, kMakingListsStatus);
+  const WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
+  std::vector<std::int32_t> second_list =
+      WriteSymbolList(written.SecondList, list.words, second, host, {});
   FillState(state, std::move(list.words), word_count, std::move(first_list),
             std::move(second_list));
 
   host.ShowMessage(SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
   host.ShowStatus(kBegunSearchStatus);
-  OutputFile pairs_file(paths.pairs);
-  WritePairs(pairs_file, state, first, second, host);
+  WritePairs(paths.pairs, state, first, second, host);
   host.ShowStatus(kDoneStatus);
+  return written;
 }
 
 }  // namespace search

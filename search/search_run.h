@@ -1,11 +1,20 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "search/run_host.h"
 #include "search/search_state.h"
 
 namespace search {
+
+// The paths a run wrote its three files to.
+struct WrittenFiles {
+  std::string FirstList;
+  std::string SecondList;
+  std::string Pairs;
+  bool SecondListDerived = false;  // SecondList is a derived name, not its own
+};
 
 // One complete search: reads in.txt from the host's folder, writes the words
 // with each symbol to "output/ListOfWordsWith <symbol>.txt", reports both counts
@@ -14,7 +23,11 @@ namespace search {
 //
 // Throws SearchError on any failure; files finished before it stay as written,
 // and "Done!  Click again to exit." is shown only after every file is complete.
-void RunSearch(std::string_view first_text, std::string_view second_text, SearchState& state,
-               RunHost& host);
+// Each output name holds a complete file of this run or none, however the run
+// ends. Returns the paths written: when the two lists' names turn out to be one
+// file (symbols that differ only in case, where case is ignored), the second
+// list goes under a derived name, see SecondListPath.
+WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text,
+                       SearchState& state, RunHost& host);
 
 }  // namespace search

@@ -1,5 +1,7 @@
 #include "search/status_texts.h"
 
+#include "search/message_text.h"
+
 namespace search {
 namespace {
 constexpr std::string_view kProgressStart = "Completed ";
@@ -14,9 +16,9 @@ std::string CountText(std::int32_t count) {
 std::string SummaryText(std::int32_t first_count, std::string_view first_shown,
                         std::int32_t second_count, std::string_view second_shown) {
   std::string text = CountText(first_count) + " words have ";
-  text += first_shown;
+  text += EscapedForMessage(first_shown);
   text += ", " + CountText(second_count) + " words have ";
-  text += second_shown;
+  text += EscapedForMessage(second_shown);
   text += ".  Click OK to continue.";
   return text;
 }
@@ -25,7 +27,7 @@ std::string ProgressText(std::int32_t position, std::int32_t first_count,
                          std::string_view first_shown) {
   std::string text(kProgressStart);
   text += CountText(position) + " / " + CountText(first_count) + " words containing ";
-  text += first_shown;
+  text += EscapedForMessage(first_shown);
   text += '.';
   return text;
 }

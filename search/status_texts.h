@@ -20,7 +20,8 @@ inline constexpr std::int32_t kProgressInterval = 100;
 // A count as shown to the user: one leading space where the sign would be (" 523").
 std::string CountText(std::int32_t count);
 
-// The message that reports both counts; the symbols are shown padded.
+// The message that reports both counts; the symbols are shown padded, escaped
+// as in EscapedForMessage.
 std::string SummaryText(std::int32_t first_count, std::string_view first_shown,
                         std::int32_t second_count, std::string_view second_shown);
 

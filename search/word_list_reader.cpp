@@ -52,10 +52,6 @@ std::string ReadWholeFile(const std::string& path, std::string_view prefix) {
   return text;
 }
 
-bool IsUtf16(std::string_view start) {
-  return start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF");
-}
-
 // Turns every line end of text[from, size - 1) into a space and marks each
 // line, trimmed, as a padded word: the space before the line's first symbol and
 // the one after its last already stand there. text[from - 1] and the last byte
@@ -96,9 +92,9 @@ void MarkLines(std::string& text, std::size_t from, WordList& words) {
 WordListFile ReadWords(const std::string& path) {
   std::string text = ReadWholeFile(path, " ");
   const std::string_view content = std::string_view(text).substr(1);
-  if (IsUtf16(content)) {
-    throw SearchError("cannot read '" + path +
-                      "': it is UTF-16 text; save it as UTF-8 and try again");
+  if (const auto wide = WideEncodingName(content)) {
+    throw SearchError("cannot read '" + path + "': it is " + std::string(*wide) +
+                      " text; save it as UTF-8 and try again");
   }
   std::size_t first_line = 1;
   if (content.starts_with(kUtf8ByteOrderMark)) {

@@ -95,12 +95,41 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
             "minpairs: unknown option '--frobnicate'\nu");
 }
 
-TEST_F(CommandLineTest, ALostSummaryIsAFailure) {
+// As when standard output is a full disk or a closed pipe: the run stops at
+// the summary, before the pairs, and never reports that it is done.
+TEST_F(CommandLineTest, ALostSummaryStopsTheRunWithOneError) {
   std::ostringstream out, err;
-  out.setstate(std::ios::badbit);  // as when standard output is a full disk
-  EXPECT_EQ(RunCommandLine({"--quiet", "--dir", folder.utf8(), "P", "T"}, out, err), 1);
-  EXPECT_EQ(err.str(), "minpairs: error: cannot write to standard output\n");
-  EXPECT_EQ(RunCommandLine({"--version"}, out, err), 1);
+  out.setstate(std::ios::badbit);
+  EXPECT_EQ(RunCommandLine({"--dir", folder.utf8(), "P", "T"}, out, err), 1);
+  EXPECT_EQ(err.str(),
+            "Reading input file ...\nMaking lists of words that have the relevant phonemes ...\n"
+            "minpairs: error: cannot write to standard output\n");
+  EXPECT_FALSE(folder.Exists("output/VendrelForPAndT.txt"));
+  std::ostringstream version_err;
+  EXPECT_EQ(RunCommandLine({"--version"}, out, version_err), 1);
+  EXPECT_EQ(version_err.str(), "minpairs: error: cannot write to standard output\n");
+}
+
+// Short options, a lone "-" as a symbol, and a folder given with a trailing
+// separator, which the paths in messages show once.
+TEST_F(CommandLineTest, ShortOptionsLoneDashAndTrailingSeparator) {
+  folder.Write("in.txt", "- A\nP A\n");
+  const Outcome quiet = RunMinpairs({"-q", "--dir", folder.utf8() + "//", "P", "-"});
+  EXPECT_EQ(quiet.status, 0) << quiet.err;
+  EXPECT_EQ(quiet.err, "");
+  EXPECT_EQ(quiet.out, " 1 words have  P ,  1 words have  - .  Click OK to continue.\n");
+  EXPECT_EQ(folder.Read("output/VendrelForPAnd-.txt"), "P A\t- A\r\n");
+
+  EXPECT_EQ(RunMinpairs({"-h", "P"}).out.rfind("usage: minpairs", 0), 0u);
+  std::filesystem::remove_all(folder.path() / "output");
+  EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8() + "/", "P", "T"}).err,
+            "minpairs: error: cannot create '" + folder.utf8() +
+                "/output/ListOfWordsWith P.txt': No such file or directory\n");
+}
+
+TEST(CommandLine, ArgumentsAreShownEscaped) {
+  EXPECT_EQ(RunMinpairs({"--fr\x1B[2J"}).err.substr(0, 39),
+            "minpairs: unknown option '--fr\\x1B[2J'\n");
 }
 
 TEST(CommandLine, HelpAndVersion) {

@@ -108,16 +108,27 @@ std::vector<std::string> RandomLines(std::mt19937& random) {
   return lines;
 }
 
+// Besides the real hash, ones under which every candidate, or every two of the
+// same length, collide: the index must then tell them apart by their text.
+std::uint64_t SameForAll(std::string_view) { return 42; }
+std::uint64_t ByLength(std::string_view text) { return text.size(); }
+
 TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
   const std::vector<std::pair<std::string, std::string>> symbol_pairs = {
       {"P", "T"}, {"T", "P"}, {"P", "P"}, {"AE1", "AE"}, {"P T", "K"}, {"", "S"}, {"PT", "T T"}};
   std::mt19937 random(20261207);
   for (int round = 0; round < 60; ++round) {
     const auto lines = RandomLines(random);
+    const TextHash hash = std::vector<TextHash>{PairSearchHash, SameForAll, ByLength}[round % 3];
+    const auto indexed_search = [hash](const WordList& words, const PairSearchSide& first,
+                                       const PairSearchSide& second, OutputFile& file,
+                                       RunHost& host) {
+      FindPairsWithHash(words, first, second, file, host, hash);
+    };
     for (const auto& [first_text, second_text] : symbol_pairs) {
       const auto first = Symbol(first_text), second = Symbol(second_text);
       const auto state = StateFor(lines, first, second);
-      const Result indexed = RunPairSearch(FindPairs, state, first, second);
+      const Result indexed = RunPairSearch(indexed_search, state, first, second);
       const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
       ASSERT_EQ(indexed.pairs, nested.pairs)
           << "round " << round << ", " << first_text << "/" << second_text;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <new>
 #include <stdexcept>
 
 #include "expected_texts.h"
@@ -170,10 +172,49 @@ TEST_F(SearchRunTest, SymbolsThatWouldLeaveTheOutputFolderAreRefusedFirst) {
   EXPECT_EQ(RunAndFail("K", " a\\b "),
             "the second symbol 'a\\b' cannot be part of a file name: it contains '\\'");
   EXPECT_EQ(RunAndFail("K\tX", "G"),
-            "the first symbol 'K\tX' cannot be part of a file name: it contains U+0009");
+            "the first symbol 'K\\tX' cannot be part of a file name: it contains U+0009");
+  EXPECT_EQ(RunAndFail("K", "G\x7F"),
+            "the second symbol 'G\\x7F' cannot be part of a file name: it contains U+007F");
+  EXPECT_EQ(RunAndFail("K\nX", "G"),
+            "the first symbol 'K\\nX' cannot be part of a file name: it contains U+000A");
   EXPECT_TRUE(host.shown.empty());
   EXPECT_EQ(OutputFileCount(), 0u);
 }
+
+TEST_F(SearchRunTest, FileNamesHoldTheTrimmedSymbols) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
+  Run("  K ", " G  ");
+  EXPECT_EQ(Output("ListOfWordsWith K.txt"),
+            testing_support::WorkedExampleExpected("ListOfWordsWith K.txt"));
+  EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
+  EXPECT_TRUE(folder.Exists("output/VendrelForKAndG.txt"));
+  EXPECT_EQ(OutputFileCount(), 3u);
+}
+
+#ifdef __linux__
+// Linux file systems allow 255 bytes per name. Every name is checked before
+// anything is read or written; a name of exactly 255 bytes is allowed.
+TEST_F(SearchRunTest, SymbolsThatMakeANameTooLongAreRefusedBeforeAnyFileIsOpened) {
+  folder.Write("in.txt", testing_support::WorkedExampleInput());
+  const auto too_long = [](const std::string& whose, const std::string& name) {
+    return whose + " the file name '" + name + "' too long: " + std::to_string(name.size()) +
+           " bytes, where the folder allows 255";
+  };
+  const std::string a236(236, 'a'), b232(232, 'b'), c120(120, 'c');
+  const std::string list = "ListOfWordsWith ";
+  EXPECT_EQ(RunAndFail(a236, "G"), too_long("the first symbol makes", list + a236 + ".txt"));
+  EXPECT_EQ(RunAndFail("K", a236), too_long("the second symbol makes", list + a236 + ".txt"));
+  EXPECT_EQ(RunAndFail("K", b232), too_long("the second symbol makes", list + b232 + " (2).txt"));
+  EXPECT_EQ(RunAndFail(c120, c120 + "d"),
+            too_long("the two symbols make", "VendrelFor" + c120 + "And" + c120 + "d.txt"));
+  EXPECT_TRUE(host.shown.empty());
+  EXPECT_EQ(OutputFileCount(), 0u);
+
+  const std::string b231(231, 'b');  // with the suffix " (2)", 255 bytes
+  EXPECT_EQ(RunAndFail("K", b231), "");
+  EXPECT_TRUE(folder.Exists(Utf8Path("output/" + list + b231 + ".txt")));
+}
+#endif
 
 TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) {
   folder.Write("in.txt", testing_support::WorkedExampleInput());
@@ -195,17 +236,20 @@ TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) 
 // written; files finished before stay.
 class GivingUpHost final : public RunHost {
  public:
-  GivingUpHost(std::string folder, std::string give_up_at)
-      : folder_(std::move(folder)), give_up_at_(std::move(give_up_at)) {}
+  GivingUpHost(
+      std::string folder, std::string give_up_at,
+      std::function<void()> give_up = [] { throw std::runtime_error("given up"); })
+      : folder_(std::move(folder)), give_up_at_(std::move(give_up_at)), give_up_(give_up) {}
   std::string ApplicationDirectory() override { return folder_; }
   void ShowStatus(std::string_view text) override {
-    if (text.starts_with(give_up_at_)) throw std::runtime_error("given up");
+    if (text.starts_with(give_up_at_)) give_up_();
   }
   void ShowMessage(std::string_view) override {}
 
  private:
   std::string folder_;
   std::string give_up_at_;
+  std::function<void()> give_up_;
 };
 
 TEST_F(SearchRunTest, AnInterruptedRunRemovesTheFileItWasWriting) {
@@ -227,17 +271,28 @@ TEST_F(SearchRunTest, AnInterruptedRunRemovesTheFileItWasWriting) {
   EXPECT_FALSE(folder.Exists("output/VendrelForKAndG.txt"));
 }
 
-#ifdef __linux__
-TEST_F(SearchRunTest, AFullDiskIsReportedAndTheTruncatedFileRemoved) {
-  folder.Write("in.txt", testing_support::WorkedExampleInput());
-  std::filesystem::create_symlink("/dev/full", folder.path() / "output" / "VendrelForKAndG.txt");
-  EXPECT_EQ(RunAndFail("K", "G"), "cannot write '" + folder.utf8() +
-                                      "/output/VendrelForKAndG.txt': No space left on device");
-  EXPECT_FALSE(folder.Exists("output/VendrelForKAndG.txt"));
-  EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
-  EXPECT_EQ(host.shown.back(), std::string(kExpectedBegunSearch));
+// Memory running out while a file is open names that file, and the file goes.
+TEST_F(SearchRunTest, RunningOutOfMemoryNamesTheFileBeingWrittenAndRemovesIt) {
+  std::string words;
+  for (int i = 0; i < 300; ++i) words += "K AE" + std::to_string(i) + "\nG AE1\n";
+  folder.Write("in.txt", words);
+  const auto out_of_memory = [] { throw std::bad_alloc(); };
+  const std::vector<std::pair<std::string, std::string>> rows = {
+      {"Making lists", "ListOfWordsWith K.txt"}, {"Completed  200 ", "VendrelForKAndG.txt"}};
+  for (const auto& [status, file] : rows) {
+    GivingUpHost running_out(folder.utf8(), status, out_of_memory);
+    SearchState fresh;
+    try {
+      RunSearch("K", "G", fresh, running_out);
+      ADD_FAILURE() << "no error at " << status;
+    } catch (const SearchError& error) {
+      EXPECT_EQ(error.what(),
+                "not enough memory to write '" + folder.utf8() + "/output/" + file + "'");
+    }
+    EXPECT_FALSE(folder.Exists("output/" + file));
+  }
+  EXPECT_EQ(OutputFileCount(), 2u);  // the two lists of the second run, nothing else
 }
-#endif
 
 }  // namespace
 }  // namespace search

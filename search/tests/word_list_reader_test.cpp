@@ -67,16 +67,22 @@ TEST(ReadWordList, TellsUtf8FromOlder8BitFiles) {
   EXPECT_EQ(WordsOf(legacy.words), (std::vector<std::string>{" K AE1 T ", " caf\xE9 "}));
 }
 
-TEST(ReadWordList, RefusesUtf16) {
+// With or without a byte order mark; the detection rule itself is tested with WideEncodingName.
+TEST(ReadWordList, RefusesUtf16AndUtf32ByName) {
   TempFolder folder;
-  for (const std::string start : {"\xFF\xFE", "\xFE\xFF"}) {
-    folder.Write("in.txt", start + std::string("K\0 \0", 4));
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {std::string("\xFF\xFEK\0 \0", 6), "UTF-16"},
+      {std::string("K\0A\0\n\0G\0", 8), "UTF-16"},
+      {std::string("\xFF\xFE\0\0K\0\0\0", 8), "UTF-32"},
+      {std::string("\0\0\0K\0\0\0\n", 8), "UTF-32"}};
+  for (const auto& [bytes, name] : files) {
+    folder.Write("in.txt", bytes);
     try {
       ReadWordList(folder.utf8() + "/in.txt");
-      ADD_FAILURE() << "a UTF-16 file was read";
+      ADD_FAILURE() << name << " was read";
     } catch (const SearchError& error) {
-      EXPECT_EQ(error.what(), "cannot read '" + folder.utf8() +
-                                  "/in.txt': it is UTF-16 text; save it as UTF-8 and try again");
+      EXPECT_EQ(error.what(), "cannot read '" + folder.utf8() + "/in.txt': it is " + name +
+                                  " text; save it as UTF-8 and try again");
     }
   }
 }

@@ -81,6 +81,52 @@ TEST_F(MinpairsExeTest, WorksInTheCurrentFolderAndEndsLinesInOneCrLf) {
   EXPECT_EQ(Output("VendrelForKAndG.txt"), "K AE1 T\tG AE1 T\r\n");
 }
 
+// Windows ignores case in file names: "s" and "S" name one list file. Both
+// lists are kept, the second under a derived name, and the note says where.
+TEST_F(MinpairsExeTest, SymbolsThatDifferInCaseKeepBothLists) {
+  MakeProgramFolder("program", "s IY1\nS IY1\ns AA1\n");
+  const ProcessOutcome outcome = Run(program_folder, {L"--quiet", L"s", L"S"});
+  ASSERT_EQ(outcome.status, 0u) << outcome.err;
+  EXPECT_EQ(outcome.err,
+            "minpairs: note: 's' and 'S' name the same list file in this folder; the words with "
+            "'S' are in './output/ListOfWordsWith S (2).txt'\r\n");
+  EXPECT_EQ(NamesIn(program_folder / "output"),
+            (std::set<std::string>{"ListOfWordsWith s.txt", "ListOfWordsWith S (2).txt",
+                                   "VendrelForsAndS.txt"}));
+  EXPECT_EQ(Output("ListOfWordsWith s.txt"), " s IY1 \r\n s AA1 \r\n");
+  EXPECT_EQ(Output("ListOfWordsWith S (2).txt"), " S IY1 \r\n");
+  EXPECT_EQ(Output("VendrelForsAndS.txt"), "s IY1\tS IY1\r\n");
+
+  // The same symbol twice keeps one list, as before.
+  const ProcessOutcome same = Run(program_folder, {L"--quiet", L"s", L"s"});
+  ASSERT_EQ(same.status, 0u) << same.err;
+  EXPECT_EQ(same.err, "");
+  EXPECT_EQ(Output("ListOfWordsWith s.txt"), " s IY1 \r\n s AA1 \r\n");
+}
+
+// Windows allows 255 UTF-16 units per name and, for a program that is not
+// long-path aware, MAX_PATH per path. ASCII names, since wine maps names to
+// the host's limit in bytes.
+TEST_F(MinpairsExeTest, NamesAndPathsTooLongAreRefusedBeforeAnyFileIsWritten) {
+  MakeProgramFolder("program", "K AE1 T\n");
+  const std::wstring a240(240, L'a'), a235(235, L'a');
+  const std::string name240 = "ListOfWordsWith " + std::string(240, 'a') + ".txt";
+  const std::string name235 = "ListOfWordsWith " + std::string(235, 'a') + ".txt";
+  const std::size_t path_length = (program_folder / "output" / name235).wstring().size();
+  ASSERT_GT(path_length, 259u);
+
+  const ProcessOutcome name = Run(program_folder, {L"--quiet", a240, L"G"});
+  EXPECT_EQ(name.status, 1u);
+  EXPECT_EQ(name.err, "minpairs: error: the first symbol makes the file name '" + name240 +
+                          "' too long: 260 UTF-16 units, where the folder allows 255\r\n");
+  const ProcessOutcome path = Run(program_folder, {L"--quiet", L"K", a235});
+  EXPECT_EQ(path.status, 1u);
+  EXPECT_EQ(path.err, "minpairs: error: the second symbol makes the path './output/" + name235 +
+                          "' too long: " + std::to_string(path_length) +
+                          " UTF-16 units, where the system allows 259\r\n");
+  EXPECT_TRUE(NamesIn(program_folder / "output").empty());
+}
+
 // Each character that Windows refuses in a file name, inside the first symbol.
 class ForbiddenCharacterTest : public MinpairsExeTest,
                                public ::testing::WithParamInterface<char> {};
