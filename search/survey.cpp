@@ -234,7 +234,7 @@ Survey PairCounter::Result() const {
   });
   Survey survey;
   for (const std::uint16_t id : order) {
-    survey.symbols.push_back(words_.symbol(id));
+    survey.symbols.emplace_back(words_.symbol(id));
     survey.word_counts.push_back(word_counts_[id]);
   }
   for (const std::uint16_t first : order) {

@@ -31,7 +31,7 @@ inline constexpr std::size_t kSurveyExamplePairs = 3;
 // second: its count is the number of lines that the pair search for them
 // writes, and its examples are the first of those lines. The diagonal is empty.
 struct Survey {
-  std::vector<std::string_view> symbols;  // as bytes of the word list
+  std::vector<std::string> symbols;       // as bytes of the word list
   std::vector<std::int64_t> word_counts;  // words that contain each symbol
   std::vector<std::int64_t> pair_counts;  // row-major, size() * size()
   std::vector<std::vector<SurveyPair>> examples;

@@ -255,7 +255,7 @@ void WriteMap(const PageContext& page, const ShadeScale& scale, OutputFile& file
 void WriteSurveyPage(const Survey& survey, const WordList& words, TextEncoding encoding,
                      OutputFile& file) {
   PageContext page{survey, words, encoding, {}, {}};
-  for (const std::string_view symbol : survey.symbols) {
+  for (const std::string& symbol : survey.symbols) {
     page.shown.push_back(Escaped(ShownText(symbol, encoding)));
     page.typable.push_back(CanBeTyped(symbol, encoding));
   }

@@ -30,7 +30,7 @@ std::string TsvField(std::string_view text) {
 
 void WriteSurveyTable(const Survey& survey, TextEncoding encoding, OutputFile& file) {
   std::string line;
-  for (const std::string_view symbol : survey.symbols) {
+  for (const std::string& symbol : survey.symbols) {
     line += '\t';
     line += TsvField(ShownText(symbol, encoding));
   }
