@@ -15,12 +15,12 @@
 // search's substitution replaces B: in each run of adjacent B's, those at even
 // offsets from the run's start (the others lose their leading space to the
 // replacement before them). Words w1 and w2 pair for first symbol A and second
-// symbol B exactly when w2 holds B, w1 holds A at P(w2, B) and w1 equals w2
-// everywhere else. So w1, with every position of A set aside, equals w2 with
-// P(w2, B) and every position of A set aside. Each distinct word is indexed once
-// per symbol A it holds, by that key; each distinct word w2 then looks up, for
-// each symbol B it holds, the key for every A that it does not hold (one key,
-// whose entries give their own A) and the key for each A that it holds.
+// symbol B exactly when w2 holds B and w1 is w2 with A at P(w2, B). Each
+// distinct word w2 and symbol B it holds then give:
+//  - for each A that w2 holds, one first word, looked up among the distinct words;
+//  - for every A that w2 does not hold at once, the first words that are w2
+//    outside P(w2, B) and hold their A exactly at P(w2, B): an index keeps each
+//    distinct word once per symbol it holds, with that symbol's places set aside.
 namespace search {
 namespace {
 
@@ -97,6 +97,21 @@ std::vector<SurveyPair> FirstLines(const CellExamples& cell, const SymbolSequenc
   return lines;
 }
 
+// A lookup to make for a second word and its symbol `second`: of the first
+// words in the index when `first` is kAnyFirst, else of one distinct word.
+struct Probe {
+  std::uint64_t hash;
+  std::int32_t second_word;
+  std::uint16_t first;
+  std::uint16_t second;
+};
+constexpr std::uint16_t kAnyFirst = kNoSymbol;
+
+// Lookups are made in batches of about this many, so that their memory can be
+// asked for ahead and the waits overlap: the tables are far larger than the
+// processor's caches and are read at random.
+constexpr std::size_t kBatch = 1024;
+
 class PairCounter final {
  public:
   explicit PairCounter(const SymbolSequences& words)
@@ -109,8 +124,9 @@ class PairCounter final {
     Index();
   }
 
-  // Counts every pair in which `second_word` is the second word.
-  void CountPairsOf(std::size_t second_word);
+  // Counts every pair whose second word is one of the distinct words from
+  // `begin`; returns where it stopped.
+  std::size_t CountBatch(std::size_t begin);
 
   [[nodiscard]] Survey Result() const;
 
@@ -121,22 +137,28 @@ class PairCounter final {
     return id == entry_symbol_[entry] ? kAside : id;
   }
   [[nodiscard]] bool SameKey(std::int32_t entry, std::int32_t other) const;
-  [[nodiscard]] bool KeyMatches(std::int32_t entry, std::uint16_t also_aside) const;
-  template <typename Accept>
-  void Look(std::uint64_t sum, std::uint16_t also_aside, std::uint16_t second,
-            std::size_t second_word, Accept&& accept);
+  [[nodiscard]] bool IsTurned(Ids ids, std::uint16_t aside, const Probe& probe,
+                              std::uint16_t put) const;
+  void AddProbes(std::size_t second_word);
+  [[nodiscard]] const HashSlots& Table(const Probe& probe) const {
+    return probe.first == kAnyFirst ? keys_ : words_.distinct();
+  }
+  void Run(const Probe& probe);
+  void Record(std::uint16_t first, std::uint16_t second, std::int32_t first_word,
+              std::int32_t second_word);
 
   const SymbolSequences& words_;
   std::size_t width_;  // the number of ids, side of the tables indexed by id
   WordShape shape_;
-  // One index entry per distinct word and symbol it holds; entries with equal
-  // keys are chained.
+  // One index entry per distinct word and symbol it holds, keyed by the word
+  // with that symbol's places set aside; entries with equal keys are chained.
   std::vector<std::int32_t> entry_word_;
   std::vector<std::uint16_t> entry_symbol_;
   std::vector<std::int32_t> next_entry_;
   HashSlots keys_{0};
-  std::vector<std::uint16_t> pattern_;  // the second word with P(w2, B) set aside
-  std::vector<std::int64_t> counts_;    // by (first id, second id)
+  std::vector<Probe> probes_;
+  std::vector<std::size_t> replaced_;  // P(w2, B)
+  std::vector<std::int64_t> counts_;   // by (first id, second id)
   std::vector<CellExamples> examples_;
   std::vector<std::int64_t> word_counts_;  // by id
 };
@@ -157,7 +179,12 @@ void PairCounter::Index() {
   }
   keys_ = HashSlots(hashes.size());
   next_entry_.assign(hashes.size(), HashSlots::kNone);
+  constexpr std::size_t kAhead = 16;
   for (std::size_t n = 0; n < hashes.size(); ++n) {
+    if (n + kAhead < hashes.size()) {
+      keys_.PrefetchFilter(hashes[n + kAhead]);
+      keys_.PrefetchSlot(hashes[n + kAhead]);
+    }
     const auto entry = static_cast<std::int32_t>(n);
     next_entry_[n] =
         keys_.Put(hashes[n], entry, [&](std::int32_t other) { return SameKey(entry, other); });
@@ -173,57 +200,86 @@ bool PairCounter::SameKey(std::int32_t entry, std::int32_t other) const {
   return true;
 }
 
-// Whether the entry's key is pattern_ with the positions of `also_aside` set aside.
-bool PairCounter::KeyMatches(std::int32_t entry, std::uint16_t also_aside) const {
-  if (words_[entry_word_[entry]].size() != pattern_.size()) return false;
-  for (std::size_t i = 0; i < pattern_.size(); ++i) {
-    const std::uint16_t wanted = pattern_[i] == also_aside ? kAside : pattern_[i];
-    if (KeyAt(entry, i) != wanted) return false;
+// Whether `ids`, reading `aside` as set aside, are the probe's second word with
+// `put` in the places where its symbol is replaced.
+bool PairCounter::IsTurned(Ids ids, std::uint16_t aside, const Probe& probe,
+                           std::uint16_t put) const {
+  const Ids word = words_[static_cast<std::size_t>(probe.second_word)];
+  if (ids.size() != word.size()) return false;
+  bool replaced_before = false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const bool replaced = word[i] == probe.second && !replaced_before;
+    replaced_before = replaced;
+    if ((ids[i] == aside ? kAside : ids[i]) != (replaced ? put : word[i])) return false;
   }
   return true;
 }
 
-// Looks up the key with hash sum `sum` and counts the entries that `accept`
-// takes by their symbol as first words.
-template <typename Accept>
-void PairCounter::Look(std::uint64_t sum, std::uint16_t also_aside, std::uint16_t second,
-                       std::size_t second_word, Accept&& accept) {
-  const std::int32_t head = keys_.Find(FinishHash(sum, pattern_.size()), [&](std::int32_t entry) {
-    return KeyMatches(entry, also_aside);
-  });
-  for (std::int32_t entry = head; entry != HashSlots::kNone; entry = next_entry_[entry]) {
-    const std::uint16_t first = entry_symbol_[entry];
-    if (!accept(first)) continue;
-    const std::int32_t first_word = entry_word_[entry];
-    const std::size_t cell = first * width_ + second;
-    counts_[cell] += words_.copies(first_word) * words_.copies(second_word);
-    examples_[cell].Offer({first_word, static_cast<std::int32_t>(second_word)});
+void PairCounter::AddProbes(std::size_t second_word) {
+  const Ids word = words_[second_word];
+  const auto at = static_cast<std::int32_t>(second_word);
+  shape_.Take(word);
+  for (const std::uint16_t second : shape_.symbols()) {
+    replaced_.clear();
+    std::uint64_t key_sum = shape_.sum();
+    for (std::size_t i = 0; i < word.size(); ++i) {
+      if (word[i] != second || (!replaced_.empty() && replaced_.back() + 1 == i)) continue;
+      key_sum += PositionValue(i, kAside) - PositionValue(i, second);
+      replaced_.push_back(i);
+    }
+    // First symbols that the word does not hold: the index entries name them.
+    probes_.push_back({FinishHash(key_sum, word.size()), at, kAnyFirst, second});
+    // First symbols that it holds: the first word is known; is it in the list?
+    for (const std::uint16_t first : shape_.symbols()) {
+      if (first == second) continue;
+      std::uint64_t sum = shape_.sum();
+      for (const std::size_t i : replaced_)
+        sum += PositionValue(i, first) - PositionValue(i, second);
+      probes_.push_back({FinishHash(sum, word.size()), at, first, second});
+    }
   }
 }
 
-void PairCounter::CountPairsOf(std::size_t second_word) {
-  const Ids word = words_[second_word];
-  shape_.Take(word);
-  for (const std::uint16_t second : shape_.symbols()) {
-    pattern_.assign(word.begin(), word.end());
-    std::uint64_t sum = shape_.sum();
-    bool replaced_before = false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-      const bool replaced = word[i] == second && !replaced_before;
-      if (replaced) {
-        pattern_[i] = kAside;
-        sum += PositionValue(i, kAside) - PositionValue(i, second);
-      }
-      replaced_before = replaced;
+void PairCounter::Run(const Probe& probe) {
+  if (probe.first != kAnyFirst) {
+    const std::int32_t first_word = words_.distinct().Find(probe.hash, [&](std::int32_t word) {
+      return IsTurned(words_[static_cast<std::size_t>(word)], kNoSymbol, probe, probe.first);
+    });
+    if (first_word != HashSlots::kNone) {
+      Record(probe.first, probe.second, first_word, probe.second_word);
     }
-    // First symbols that the word does not hold: the entries name them.
-    Look(sum, kNoSymbol, second, second_word, [&](std::uint16_t first) { return first != second; });
-    for (const std::uint16_t first : shape_.symbols()) {
-      if (first == second) continue;
-      Look(sum + shape_.Aside(first), first, second, second_word,
-           [&](std::uint16_t found) { return found == first; });
-    }
+    return;
   }
+  const std::int32_t head = keys_.Find(probe.hash, [&](std::int32_t entry) {
+    return IsTurned(words_[entry_word_[entry]], entry_symbol_[entry], probe, kAside);
+  });
+  for (std::int32_t entry = head; entry != HashSlots::kNone; entry = next_entry_[entry]) {
+    const std::uint16_t first = entry_symbol_[entry];
+    if (first != probe.second) Record(first, probe.second, entry_word_[entry], probe.second_word);
+  }
+}
+
+std::size_t PairCounter::CountBatch(std::size_t begin) {
+  probes_.clear();
+  std::size_t end = begin;
+  while (end < words_.size() && probes_.size() < kBatch) AddProbes(end++);
+  for (const Probe& probe : probes_) Table(probe).PrefetchFilter(probe.hash);
+  std::size_t kept = 0;
+  for (const Probe& probe : probes_) {
+    if (!Table(probe).MayHold(probe.hash)) continue;
+    Table(probe).PrefetchSlot(probe.hash);
+    probes_[kept++] = probe;
+  }
+  for (std::size_t n = 0; n < kept; ++n) Run(probes_[n]);
+  return end;
+}
+
+void PairCounter::Record(std::uint16_t first, std::uint16_t second, std::int32_t first_word,
+                         std::int32_t second_word) {
+  const std::size_t cell = first * width_ + second;
+  counts_[cell] += words_.copies(static_cast<std::size_t>(first_word)) *
+                   words_.copies(static_cast<std::size_t>(second_word));
+  examples_[cell].Offer({first_word, second_word});
 }
 
 Survey PairCounter::Result() const {
@@ -261,9 +317,13 @@ Survey SurveyMinimalPairs(const WordList& words, const std::string& list_name,
                           const SurveyProgress& progress) {
   const SymbolSequences sequences(words, list_name);
   PairCounter counter(sequences);
-  for (std::size_t word = 0; word < sequences.size(); ++word) {
-    counter.CountPairsOf(word);
-    if ((word + 1) % kSurveyProgressInterval == 0 && progress) progress(word + 1, sequences.size());
+  for (std::size_t word = 0; word < sequences.size();) {
+    const std::size_t next = counter.CountBatch(word);
+    for (std::size_t step = word / kSurveyProgressInterval + 1;
+         step <= next / kSurveyProgressInterval && progress; ++step) {
+      progress(step * kSurveyProgressInterval, sequences.size());
+    }
+    word = next;
   }
   return counter.Result();
 }

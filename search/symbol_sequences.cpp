@@ -2,18 +2,11 @@
 
 #include <unordered_map>
 
-#include "search/hash_slots.h"
 #include "search/search_error.h"
 #include "search/survey_texts.h"
 
 namespace search {
 namespace {
-
-std::uint64_t SequenceHash(std::span<const std::uint16_t> ids) {
-  std::uint64_t sum = 0;
-  for (std::size_t i = 0; i < ids.size(); ++i) sum += PositionValue(i, ids[i]);
-  return FinishHash(sum, ids.size());
-}
 
 bool SameIds(std::span<const std::uint16_t> a, std::span<const std::uint16_t> b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
@@ -22,33 +15,36 @@ bool SameIds(std::span<const std::uint16_t> a, std::span<const std::uint16_t> b)
 }  // namespace
 
 SymbolSequences::SymbolSequences(const WordList& words, const std::string& list_name)
-    : symbols_{std::string_view()}, next_copy_(words.size(), kNoPosition) {
+    : symbols_{std::string_view()}, next_copy_(words.size(), kNoPosition), distinct_(words.size()) {
   symbol_ids_.emplace(std::string_view(), kEmpty);
   starts_.push_back(0);
-  HashSlots distinct(words.size());
   std::vector<std::int32_t> last_copy;
   for (std::size_t position = 0; position < words.size(); ++position) {
     AppendIds(words[position], list_name);
-    const std::span<const std::uint16_t> added =
-        std::span<const std::uint16_t>(ids_).subspan(starts_.back());
-    const std::uint64_t hash = SequenceHash(added);
-    const std::int32_t known =
-        distinct.Find(hash, [&](std::int32_t word) { return SameIds((*this)[word], added); });
-    if (known == HashSlots::kNone) {
-      const auto word = static_cast<std::int32_t>(size());
-      distinct.Put(hash, word, [](std::int32_t) { return false; });
-      starts_.push_back(ids_.size());
-      first_position_.push_back(static_cast<std::int32_t>(position));
-      copies_.push_back(1);
-      last_copy.push_back(static_cast<std::int32_t>(position));
-    } else {
-      ids_.resize(starts_.back());  // a copy: keep only its place
-      ++copies_[known];
-      next_copy_[last_copy[known]] = static_cast<std::int32_t>(position);
-      last_copy[known] = static_cast<std::int32_t>(position);
-    }
+    Add(position, last_copy);
   }
-  symbol_ids_.clear();
+  symbol_ids_ = {};
+}
+
+// Keeps the ids just appended as a new distinct word, or counts a copy.
+void SymbolSequences::Add(std::size_t position, std::vector<std::int32_t>& last_copy) {
+  const auto at = static_cast<std::int32_t>(position);
+  const auto added = std::span<const std::uint16_t>(ids_).subspan(starts_.back());
+  const std::uint64_t hash = SequenceHash(added);
+  const std::int32_t known =
+      distinct_.Find(hash, [&](std::int32_t word) { return SameIds((*this)[word], added); });
+  if (known == HashSlots::kNone) {
+    distinct_.Put(hash, static_cast<std::int32_t>(size()), [](std::int32_t) { return false; });
+    starts_.push_back(ids_.size());
+    first_position_.push_back(at);
+    copies_.push_back(1);
+    last_copy.push_back(at);
+  } else {
+    ids_.resize(starts_.back());  // a copy: keep only its place
+    ++copies_[known];
+    next_copy_[last_copy[known]] = at;
+    last_copy[known] = at;
+  }
 }
 
 void SymbolSequences::AppendIds(std::string_view padded_word, const std::string& list_name) {

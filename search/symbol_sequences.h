@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "search/hash_slots.h"
 #include "search/word_list.h"
 
 namespace search {
@@ -48,7 +49,11 @@ class SymbolSequences final {
   }
   static constexpr std::int32_t kNoPosition = -1;
 
+  // The distinct words by the hash of their ids (see SequenceHash).
+  [[nodiscard]] const HashSlots& distinct() const { return distinct_; }
+
  private:
+  void Add(std::size_t position, std::vector<std::int32_t>& last_copy);
   void AppendIds(std::string_view padded_word, const std::string& list_name);
   std::uint16_t Intern(std::string_view symbol, const std::string& list_name);
 
@@ -59,6 +64,7 @@ class SymbolSequences final {
   std::vector<std::int32_t> first_position_;
   std::vector<std::int32_t> copies_;
   std::vector<std::int32_t> next_copy_;
+  HashSlots distinct_;
 };
 
 // Hashes of id sequences that can be updated by changing one position: the
@@ -74,6 +80,11 @@ inline std::uint64_t PositionValue(std::size_t position, std::uint16_t id) {
 }
 inline std::uint64_t FinishHash(std::uint64_t sum, std::size_t length) {
   return MixBits(sum + std::uint64_t{length} * 0x9E3779B97F4A7C15u);
+}
+inline std::uint64_t SequenceHash(std::span<const std::uint16_t> ids) {
+  std::uint64_t sum = 0;
+  for (std::size_t i = 0; i < ids.size(); ++i) sum += PositionValue(i, ids[i]);
+  return FinishHash(sum, ids.size());
 }
 
 }  // namespace search
