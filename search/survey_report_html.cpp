@@ -21,7 +21,8 @@ constexpr std::string_view kStyle =
 body { font: 14px/1.4 system-ui, "DejaVu Sans", sans-serif; margin: 1.5rem; color: #111; background: #fff; }
 h1 { font-size: 1.4rem; margin: 0 0 0.5rem; }
 p { max-width: 50rem; }
-.legend { display: flex; flex-wrap: wrap; gap: 0.25rem 1rem; list-style: none; padding: 0; margin: 0.5rem 0 1rem; }
+.legend { display: flex; flex-wrap: wrap; align-items: center; gap: 0.25rem 1rem; margin: 0.5rem 0 1rem; }
+.legend ul { display: flex; flex-wrap: wrap; gap: 0.25rem 1rem; list-style: none; padding: 0; margin: 0; }
 .legend li { display: flex; align-items: center; gap: 0.35rem; }
 .swatch { display: inline-block; width: 1.6em; height: 1.1em; border: 1px solid #888; }
 table.map { border-collapse: collapse; font-size: 12px; font-variant-numeric: tabular-nums; }
@@ -165,8 +166,10 @@ std::string CellDetails(const PageContext& page, std::size_t first, std::size_t 
   std::string details = first_text + " for " + second_text + ": " + std::to_string(count) +
                         (count == 1 ? " minimal pair" : " minimal pairs");
   for (const SurveyPair& pair : survey.Examples(first, second)) {
-    details += "\n" + ShownText(Word(page, pair.first_word), page.encoding) + "  –  " +
-               ShownText(Word(page, pair.second_word), page.encoding);
+    details += '\n';  // appended piece by piece: GCC 12 warns wrongly on "\n" + string
+    details += ShownText(Word(page, pair.first_word), page.encoding);
+    details += "  –  ";
+    details += ShownText(Word(page, pair.second_word), page.encoding);
   }
   if (count > static_cast<std::int64_t>(survey.Examples(first, second).size())) details += "\n…";
   if (page.typable[first] && page.typable[second]) {
@@ -216,13 +219,15 @@ void WriteIntroduction(const Survey& survey, const ShadeScale& scale, OutputFile
       "move to it with the Tab key, to see its first pairs and the command that lists them "
       "all.</p>");
   if (scale.size() == 0) return;
-  file.WriteLine("<ul class=\"legend\" aria-label=\"Colours: minimal pairs per cell\">");
+  file.WriteLine(
+      "<div class=\"legend\"><span id=\"legend\">Minimal pairs in a cell:</span>"
+      "<ul aria-labelledby=\"legend\">");
   file.WriteLine("<li><span class=\"swatch none\"></span>0</li>");
   for (std::size_t range = 0; range < scale.size(); ++range) {
     file.WriteLine("<li><span class=\"swatch s" + std::to_string(scale.Shade(range)) +
                    "\"></span>" + scale.RangeText(range) + "</li>");
   }
-  file.WriteLine("</ul>");
+  file.WriteLine("</ul></div>");
 }
 
 void WriteMap(const PageContext& page, const ShadeScale& scale, OutputFile& file) {

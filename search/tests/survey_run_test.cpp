@@ -86,7 +86,7 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
     std::string expected;
   };
   std::string many_symbols;
-  for (int n = 0; n <= 1000; ++n) many_symbols += "S" + std::to_string(n) + "\n";
+  for (int n = 0; n <= 1000; ++n) many_symbols.append("S").append(std::to_string(n)).append("\n");
   const std::string in_txt = folder.utf8() + "/in.txt";
   const std::vector<Case> cases = {
       {"", true, "cannot read '" + in_txt + "': No such file or directory"},

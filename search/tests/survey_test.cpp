@@ -149,7 +149,7 @@ TEST(SurveyMinimalPairs, AgreesWithTheNestedLoopsOnRandomLists) {
 
 TEST(SurveyMinimalPairs, RefusesMoreThanAThousandSymbols) {
   std::vector<std::string> lines;
-  for (int n = 0; n < 1000; ++n) lines.push_back("S" + std::to_string(n));
+  for (int n = 0; n < 1000; ++n) lines.push_back(std::string("S").append(std::to_string(n)));
   EXPECT_EQ(SurveyOf(ListOf(lines)).size(), 1000u);
   lines.push_back("one more");
   try {
