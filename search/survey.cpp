@@ -296,7 +296,9 @@ Survey PairCounter::Result() const {
   for (const std::uint16_t first : order) {
     for (const std::uint16_t second : order) {
       survey.pair_counts.push_back(counts_[first * width_ + second]);
-      survey.examples.push_back(FirstLines(examples_[first * width_ + second], words_));
+      const CellExamples& cell = examples_[first * width_ + second];
+      survey.examples.push_back(cell.size == 0 ? std::vector<SurveyPair>()
+                                               : FirstLines(cell, words_));
     }
   }
   return survey;

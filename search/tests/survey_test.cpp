@@ -10,8 +10,8 @@
 
 #include "nested_loop_pairs.h"
 #include "recording_host.h"
+#include "search/pair_search.h"
 #include "search/search_error.h"
-#include "search/search_run.h"
 #include "search/search_state.h"
 #include "search/transcription.h"
 #include "search/word_list_reader.h"
@@ -162,30 +162,46 @@ TEST(SurveyMinimalPairs, RefusesMoreThanAThousandSymbols) {
   }
 }
 
-// Every pair of symbols of the sample list: the survey against the real search,
-// its pairs file's number of lines and its first lines.
+// The lines that the real pair search writes for two symbols of `state.Words`.
+std::string SearchedPairs(SearchState& state, const std::string& first_text,
+                          const std::string& second_text, const TempFolder& folder) {
+  const SearchSymbol first = MakeSearchSymbol(first_text, TextEncoding::kUtf8);
+  const SearchSymbol second = MakeSearchSymbol(second_text, TextEncoding::kUtf8);
+  state.FirstList.clear();
+  state.SecondList.clear();
+  for (std::size_t j = 0; j < state.Words.size(); ++j) {
+    const auto position = static_cast<std::int32_t>(j);
+    if (ContainsSymbol(state.Words[j], *first.Match)) state.FirstList.push_back(position);
+    if (ContainsSymbol(state.Words[j], *second.Match)) state.SecondList.push_back(position);
+  }
+  state.FirstCount = static_cast<std::int32_t>(state.FirstList.size());
+  state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
+  RecordingHost host(folder.utf8());
+  OutputFile file(folder.utf8() + "/pairs.txt");
+  FindPairs(state, first, second, file, host);
+  file.Close();
+  return folder.Read("pairs.txt");
+}
+
+// Every pair of symbols of the sample list: the survey against the real pair
+// search, its number of lines and its first lines.
 TEST(SurveyMinimalPairs, AgreesWithTheSearchOnTheSampleList) {
-  const std::string sample = testing_support::ReadFile(MINPAIRS_SAMPLE_LIST);
-  ASSERT_GT(sample.size(), 1000u);
   TempFolder folder;
-  folder.Write("in.txt", sample);
-  std::filesystem::create_directory(folder.path() / "output");
-  SearchState read;
-  ReadWordList(folder.utf8() + "/in.txt", read);
-  const Survey survey = SurveyOf(read.Words);
+  folder.Write("in.txt", testing_support::ReadFile(MINPAIRS_SAMPLE_LIST));
+  SearchState state;
+  ReadWordList(folder.utf8() + "/in.txt", state);
+  const Survey survey = SurveyOf(state.Words);
   ASSERT_GT(survey.size(), 40u);
   for (std::size_t a = 0; a < survey.size(); ++a) {
     for (std::size_t b = 0; b < survey.size(); ++b) {
       if (a == b) continue;
-      const std::string first(survey.symbols[a]), second(survey.symbols[b]);
-      SearchState state;
-      RecordingHost host(folder.utf8());
-      RunSearch(first, second, state, host);
-      const std::string pairs = folder.Read("output/VendrelFor" + first + "And" + second + ".txt");
+      const std::string& first = survey.symbols[a];
+      const std::string& second = survey.symbols[b];
+      const std::string pairs = SearchedPairs(state, first, second, folder);
       std::string expected_start;
       for (const SurveyPair& pair : survey.Examples(a, b)) {
-        expected_start += std::string(TrimSpaces(read.Words[pair.first_word])) + "\t" +
-                          std::string(TrimSpaces(read.Words[pair.second_word])) + "\r\n";
+        expected_start += std::string(TrimSpaces(state.Words[pair.first_word])) + "\t" +
+                          std::string(TrimSpaces(state.Words[pair.second_word])) + "\r\n";
       }
       ASSERT_EQ(std::count(pairs.begin(), pairs.end(), '\n'), survey.Count(a, b))
           << first << "/" << second;
