@@ -8,6 +8,7 @@
 #include "cli/console_host.h"
 #include "search/message_text.h"
 #include "search/search_run.h"
+#include "search/survey_run.h"
 #include "search/transcription.h"
 #include "version.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: minpairs [--dir FOLDER] [--quiet] [--] FIRST SECOND\n"
+    "       minpairs --survey [--dir FOLDER] [--quiet]\n"
     "       minpairs --help | --version\n"
     "\n"
     "Finds the minimal pairs of the symbols FIRST and SECOND in FOLDER/in.txt\n"
@@ -24,7 +26,11 @@ constexpr const char* kUsage =
     "  ListOfWordsWith FIRST.txt, ListOfWordsWith SECOND.txt and\n"
     "  VendrelForFIRSTAndSECOND.txt (one pair per line, the words separated by a tab).\n"
     "\n"
+    "With --survey it counts the minimal pairs of every ordered pair of symbols and\n"
+    "writes SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv and SurveyOfMinimalPairs.html.\n"
+    "\n"
     "  --dir FOLDER  the folder that holds in.txt and output/ (default: the current one)\n"
+    "  --survey      survey every pair of symbols instead of searching one\n"
     "  --quiet       do not print the status texts\n"
     "  --help        print this help\n"
     "  --version     print the version\n";
@@ -32,10 +38,11 @@ constexpr const char* kUsage =
 struct Options {
   std::string folder = ".";
   bool quiet = false;
+  bool survey = false;
   std::vector<std::string> symbols;
 };
 
-enum class Request { kSearch, kHelp, kVersion };
+enum class Request { kSearch, kSurvey, kHelp, kVersion };
 
 // The folder as the run joins it: without trailing separators ("/" becomes "").
 #ifdef _WIN32
@@ -65,6 +72,8 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
       return Request::kHelp;
     } else if (argument == "--version") {
       return Request::kVersion;
+    } else if (argument == "--survey") {
+      options.survey = true;
     } else if (argument == "--quiet" || argument == "-q") {
       options.quiet = true;
     } else if (argument == "--dir") {
@@ -77,6 +86,11 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
       error = "unknown option '" + search::EscapedForMessage(argument) + "'";
       return std::nullopt;
     }
+  }
+  if (options.survey) {
+    if (options.symbols.empty()) return Request::kSurvey;
+    error = "--survey takes no symbols, got " + std::to_string(options.symbols.size());
+    return std::nullopt;
   }
   if (options.symbols.size() != 2) {
     error = "expected two symbols, got " + std::to_string(options.symbols.size());
@@ -99,12 +113,16 @@ void NoteDerivedName(const Options& options, const search::WrittenFiles& written
       << '\n';
 }
 
-int Search(const Options& options, std::ostream& out, std::ostream& err) {
+int Search(Request request, const Options& options, std::ostream& out, std::ostream& err) {
   ConsoleHost host(options.folder, options.quiet, out, err);
   search::SearchState state;
   try {
-    NoteDerivedName(options, search::RunSearch(options.symbols[0], options.symbols[1], state, host),
-                    err);
+    if (request == Request::kSurvey) {
+      search::RunSurvey(host);
+    } else {
+      NoteDerivedName(options,
+                      search::RunSearch(options.symbols[0], options.symbols[1], state, host), err);
+    }
     return 0;
   } catch (const std::exception& error) {  // SearchError, or the unforeseen
     err << "minpairs: error: " << error.what() << '\n';
@@ -138,9 +156,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
       out << "minpairs " << minpairs::kVersion << '\n';
       return CheckOutput(0, out, err);
     case Request::kSearch:
+    case Request::kSurvey:
       break;
   }
-  const int status = Search(options, out, err);
+  const int status = Search(*request, options, out, err);
   return status == 0 ? CheckOutput(status, out, err) : status;
 }
 

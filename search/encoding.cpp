@@ -54,6 +54,19 @@ std::optional<char> Windows1252Byte(char32_t code_point) {
   return std::nullopt;
 }
 
+void AppendUtf8(std::string& out, char32_t code_point) {
+  if (code_point < 0x80) {
+    out += static_cast<char>(code_point);
+  } else if (code_point < 0x800) {
+    out += static_cast<char>(0xC0 | (code_point >> 6));
+    out += static_cast<char>(0x80 | (code_point & 0x3F));
+  } else {  // Windows-1252 needs nothing above U+FFFF
+    out += static_cast<char>(0xE0 | (code_point >> 12));
+    out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code_point & 0x3F));
+  }
+}
+
 constexpr std::size_t kSampleBytes = 4096;
 constexpr std::size_t kFewNuls = 4;
 
@@ -134,6 +147,17 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view utf8) {
     const auto byte = Windows1252Byte(code_point);
     if (!byte) return std::nullopt;
     result += *byte;
+  }
+  return result;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+  std::string result;
+  result.reserve(bytes.size());
+  for (const char character : bytes) {
+    const auto byte = static_cast<unsigned char>(character);
+    const bool high = byte >= 0x80 && byte < 0xA0 && kWindows1252High[byte - 0x80] != 0;
+    AppendUtf8(result, high ? kWindows1252High[byte - 0x80] : char32_t{byte});
   }
   return result;
 }

@@ -33,4 +33,9 @@ std::optional<std::string_view> WideEncodingName(std::string_view start);
 // be 8-bit already and returned unchanged.
 std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
 
+// The UTF-8 text of Windows-1252 bytes, decoded as browsers decode windows-1252:
+// the five bytes that it leaves unassigned become U+0081, U+008D, U+008F,
+// U+0090 and U+009D.
+std::string Windows1252ToUtf8(std::string_view bytes);
+
 }  // namespace search

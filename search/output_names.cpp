@@ -1,5 +1,7 @@
 #include "search/output_names.h"
 
+#include <cstdio>
+
 #include "search/platform.h"
 #include "search/search_error.h"
 
@@ -7,6 +9,16 @@ namespace search {
 namespace {
 
 constexpr std::string_view kExtension = ".txt";
+
+std::string CharacterName(unsigned char character) {
+  char name[16];
+  if (character < 0x20 || character == 0x7F) {
+    std::snprintf(name, sizeof name, "U+%04X", character);
+  } else {
+    std::snprintf(name, sizeof name, "'%c'", character);
+  }
+  return name;
+}
 
 std::size_t NameStart(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
@@ -53,6 +65,17 @@ std::string SecondListPath(const std::string& first_list_path, const std::string
 std::string DerivedListPath(const std::string& list_path) {
   return list_path.substr(0, list_path.size() - kExtension.size()) + " (2)" +
          std::string(kExtension);
+}
+
+void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) {
+  for (const char character : trimmed_symbol) {
+    const auto byte = static_cast<unsigned char>(character);
+    const bool control = byte < 0x20 || byte == 0x7F;
+    if (control || ForbiddenFileNameCharacters().find(character) != std::string_view::npos) {
+      throw SearchError("the " + std::string(which) + " symbol '" + std::string(trimmed_symbol) +
+                        "' cannot be part of a file name: it contains " + CharacterName(byte));
+    }
+  }
 }
 
 }  // namespace search

@@ -2,8 +2,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace search {
+
+// Refuses a symbol that could steer a file name out of the output folder or
+// that the file system cannot hold; `which` is "first" or "second".
+void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which);
 
 // Refuses symbols whose output files could not be created because a name or
 // the whole path would pass the limits of the output folder (Linux: the folder's

@@ -1,6 +1,5 @@
 #include "search/search_run.h"
 
-#include <cstdio>
 #include <new>
 #include <string>
 #include <vector>
@@ -18,16 +17,6 @@
 
 namespace search {
 namespace {
-
-std::string CharacterName(unsigned char character) {
-  char name[16];
-  if (character < 0x20 || character == 0x7F) {
-    std::snprintf(name, sizeof name, "U+%04X", character);
-  } else {
-    std::snprintf(name, sizeof name, "'%c'", character);
-  }
-  return name;
-}
 
 // The files of one run, named after the trimmed symbols.
 struct RunPaths {
@@ -103,19 +92,6 @@ void FillState(SearchState& state, WordList words, std::int32_t word_count,
   state.FirstList = std::move(first_list);
   state.SecondCount = static_cast<std::int32_t>(second_list.size());
   state.SecondList = std::move(second_list);
-}
-
-// Refuses a symbol that could steer a file name out of the output folder or
-// that the file system cannot hold; `which` is "first" or "second".
-void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) {
-  for (const char character : trimmed_symbol) {
-    const auto byte = static_cast<unsigned char>(character);
-    const bool control = byte < 0x20 || byte == 0x7F;
-    if (control || ForbiddenFileNameCharacters().find(character) != std::string_view::npos) {
-      throw SearchError("the " + std::string(which) + " symbol '" + std::string(trimmed_symbol) +
-                        "' cannot be part of a file name: it contains " + CharacterName(byte));
-    }
-  }
 }
 
 }  // namespace

@@ -78,6 +78,19 @@ TEST_F(CommandLineTest, FailureIsOneErrorLineAndStatusOne) {
                              "/output/ListOfWordsWith P.txt': No such file or directory\n");
 }
 
+TEST_F(CommandLineTest, SurveyWritesItsFilesAndOneSummaryLine) {
+  const Outcome outcome = RunMinpairs({"--survey", "--quiet", "--dir", folder.utf8()});
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(outcome.out,
+            "5 symbols, 2 ordered pairs of symbols with minimal pairs, 3 minimal pairs in all.\n");
+  for (const char* name :
+       {"SurveyOfMinimalPairs.tsv", "SurveyOfSymbols.tsv", "SurveyOfMinimalPairs.html"}) {
+    EXPECT_TRUE(folder.Exists(std::string("output/") + name)) << name;
+  }
+  EXPECT_EQ(RunMinpairs({"--survey", "--dir", folder.utf8(), "P"}).status, 2);
+}
+
 TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
   for (const auto& arguments : std::vector<std::vector<std::string>>{{},
                                                                      {"P"},

@@ -25,4 +25,22 @@ void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide
   }
 }
 
+NestedLoopCount CountNestedLoopPairs(const search::WordList& words, std::string_view first,
+                                     std::string_view second, std::size_t kept) {
+  NestedLoopCount count;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (!search::ContainsSymbol(words[i], first)) continue;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+      if (!search::ContainsSymbol(words[k], second) ||
+          search::SubstituteSymbol(words[k], second, first) != words[i]) {
+        continue;
+      }
+      if (count.lines++ < static_cast<std::int64_t>(kept)) {
+        count.first_lines.emplace_back(static_cast<std::int32_t>(i), static_cast<std::int32_t>(k));
+      }
+    }
+  }
+  return count;
+}
+
 }  // namespace testing_support

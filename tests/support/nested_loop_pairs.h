@@ -1,5 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "search/pair_search.h"
 
 namespace testing_support {
@@ -10,5 +15,14 @@ namespace testing_support {
 void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide& first,
                      const search::PairSearchSide& second, search::OutputFile& pairs_file,
                      search::RunHost& host);
+
+// The lines that the straightforward search for two padded symbols would write,
+// as their number and the word-list positions of the first `kept` lines.
+struct NestedLoopCount {
+  std::int64_t lines = 0;
+  std::vector<std::pair<std::int32_t, std::int32_t>> first_lines;
+};
+NestedLoopCount CountNestedLoopPairs(const search::WordList& words, std::string_view first,
+                                     std::string_view second, std::size_t kept);
 
 }  // namespace testing_support
