@@ -103,13 +103,13 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
 // case is ignored), says where the second list went.
 void NoteDerivedName(const Options& options, const search::WrittenFiles& written,
                      std::ostream& err) {
-  if (!written.SecondListDerived) return;
+  if (!written.second_list_derived) return;
   const std::string_view first = search::TrimSpaces(options.symbols[0]);
   const std::string_view second = search::TrimSpaces(options.symbols[1]);
   err << search::EscapedForMessage("minpairs: note: '" + std::string(first) + "' and '" +
                                    std::string(second) +
                                    "' name the same list file in this folder; the words with '" +
-                                   std::string(second) + "' are in '" + written.SecondList + "'")
+                                   std::string(second) + "' are in '" + written.second_list + "'")
       << '\n';
 }
 

@@ -22,7 +22,7 @@ class RemovedOnInterruption final {
   RemovedOnInterruption& operator=(const RemovedOnInterruption&) = delete;
 
  private:
-  int slot_;
+  int slot_ = -1;
 };
 
 // Held while a temporary file is created or renamed into place. On Windows a

@@ -1,8 +1,8 @@
-#include <limits.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): sigaction is POSIX
 #include <unistd.h>
 
 #include <atomic>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <iterator>
@@ -57,7 +57,7 @@ void InstallHandler(int signal_number) {
 }
 
 void InstallHandlersOnce() {
-  static const bool installed = [] {
+  static const bool kInstalled = [] {
     for (const int signal_number : kEndingSignals) InstallHandler(signal_number);
 #ifdef SIGRTMIN
     for (int signal_number = SIGRTMIN; signal_number <= SIGRTMAX; ++signal_number) {
@@ -66,12 +66,12 @@ void InstallHandlersOnce() {
 #endif
     return true;
   }();
-  (void)installed;
+  (void)kInstalled;
 }
 
 }  // namespace
 
-RemovedOnInterruption::RemovedOnInterruption(const std::string& utf8_path) : slot_(-1) {
+RemovedOnInterruption::RemovedOnInterruption(const std::string& utf8_path) {
   InstallHandlersOnce();
   if (utf8_path.size() >= sizeof registry[0].path) return;
   for (int i = 0; i < kSlots; ++i) {

@@ -37,7 +37,7 @@ void InstallHandlerOnce() {
 
 }  // namespace
 
-RemovedOnInterruption::RemovedOnInterruption(const std::string& utf8_path) : slot_(-1) {
+RemovedOnInterruption::RemovedOnInterruption(const std::string& utf8_path) {
   InstallHandlerOnce();
   const std::wstring wide = WidePath(utf8_path);
   if (wide.size() >= std::size(registry[0].path)) return;

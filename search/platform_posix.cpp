@@ -1,9 +1,9 @@
-#include <limits.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): kill is POSIX
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <limits>
 
 #include "search/platform.h"

@@ -80,7 +80,7 @@ WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
   WrittenFiles written{paths.first_list,
                        SecondListPath(paths.first_list, paths.second_list, symbols_differ),
                        paths.pairs};
-  written.SecondListDerived = written.SecondList != paths.second_list;
+  written.second_list_derived = written.second_list != paths.second_list;
   return written;
 }
 
@@ -115,9 +115,9 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
 
   std::vector<std::int32_t> first_list =
       WriteSymbolList(paths.first_list, list.words, first, host, kMakingListsStatus);
-  const WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
+  WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
   std::vector<std::int32_t> second_list =
-      WriteSymbolList(written.SecondList, list.words, second, host, {});
+      WriteSymbolList(written.second_list, list.words, second, host, {});
   FillState(state, std::move(list.words), word_count, std::move(first_list),
             std::move(second_list));
 

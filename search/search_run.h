@@ -10,10 +10,10 @@ namespace search {
 
 // The paths a run wrote its three files to.
 struct WrittenFiles {
-  std::string FirstList;
-  std::string SecondList;
-  std::string Pairs;
-  bool SecondListDerived = false;  // SecondList is a derived name, not its own
+  std::string first_list;
+  std::string second_list;
+  std::string pairs;
+  bool second_list_derived = false;  // second_list is a derived name, not its own
 };
 
 // One complete search: reads in.txt from the host's folder, writes the words

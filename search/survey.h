@@ -19,6 +19,7 @@ struct SurveyPair {
   std::int32_t first_word = 0;
   std::int32_t second_word = 0;
   friend bool operator==(const SurveyPair&, const SurveyPair&) = default;
+  // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads a defaulted <=>
   friend auto operator<=>(const SurveyPair&, const SurveyPair&) = default;
 };
 

@@ -184,8 +184,8 @@ std::string Cell(const PageContext& page, const ShadeScale& scale, std::size_t f
   if (first == second) return R"(<td class="na"><abbr title="not applicable">n/a</abbr></td>)";
   const std::int64_t count = page.survey.Count(first, second);
   if (count == 0) return R"(<td class="none">0</td>)";
-  return "<td class=\"s" + std::to_string(scale.Shade(scale.RangeOf(count))) +
-         "\" tabindex=\"0\" title=\"" + CellDetails(page, first, second) + "\">" +
+  return R"(<td class="s)" + std::to_string(scale.Shade(scale.RangeOf(count))) +
+         R"(" tabindex="0" title=")" + CellDetails(page, first, second) + "\">" +
          std::to_string(count) + "</td>";
 }
 
@@ -198,7 +198,7 @@ void WriteHead(OutputFile& file) {
   file.WriteLine(
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
       "style-src 'unsafe-inline'\">");
-  file.WriteLine("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
+  file.WriteLine(R"(<meta name="viewport" content="width=device-width, initial-scale=1">)");
   file.WriteLine("<title>Minimal pairs of every pair of symbols</title>");
   file.WriteLine("<style>");
   file.WriteLine(kStyle);

@@ -92,7 +92,7 @@ TEST(WideEncodingName, TellsWideTextFromEightBitTextWithNuls) {
       {std::string("K\0", 2), std::nullopt},                 // fewer than four bytes
       {std::string(8, '\0'), std::nullopt},                  // no text at all
       {std::string("K\0 \0G\0\n\0\0\0", 10), std::nullopt},  // a NUL character
-      {std::string("K AE1\0T IH1\0N\n") + std::string(4096, 'a') + std::string(8, '\0'),
+      {std::string("K AE1\0T IH1\0N\n", 14) + std::string(4096, 'a') + std::string(8, '\0'),
        std::nullopt},  // NULs beyond the sample
   };
   for (const WideCase& row : cases) {

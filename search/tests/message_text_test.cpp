@@ -10,7 +10,7 @@ namespace {
 TEST(EscapedForMessage, KeepsMessagesOnOneLineAndTheTerminalUntouched) {
   const std::vector<std::pair<std::string, std::string>> rows = {
       {"K AE1 \xCA\x83 \\ '", "K AE1 \xCA\x83 \\ '"},  // text, IPA and backslashes stay
-      {"K\nX\rY\tZ", "K\\nX\\rY\\tZ"},
+      {"K\nX\rY\tZ", R"(K\nX\rY\tZ)"},
       {"\x1B[31mred", "\\x1B[31mred"},
       {std::string("a\0b", 3), "a\\x00b"},
       {"K\x7F", "K\\x7F"},

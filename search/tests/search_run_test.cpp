@@ -239,7 +239,9 @@ class GivingUpHost final : public RunHost {
   GivingUpHost(
       std::string folder, std::string give_up_at,
       std::function<void()> give_up = [] { throw std::runtime_error("given up"); })
-      : folder_(std::move(folder)), give_up_at_(std::move(give_up_at)), give_up_(give_up) {}
+      : folder_(std::move(folder)),
+        give_up_at_(std::move(give_up_at)),
+        give_up_(std::move(give_up)) {}
   std::string ApplicationDirectory() override { return folder_; }
   void ShowStatus(std::string_view text) override {
     if (text.starts_with(give_up_at_)) give_up_();

@@ -149,9 +149,10 @@ TEST(SurveyMinimalPairs, AgreesWithTheNestedLoopsOnRandomLists) {
 
 TEST(SurveyMinimalPairs, RefusesMoreThanAThousandSymbols) {
   std::vector<std::string> lines;
+  lines.reserve(1001);
   for (int n = 0; n < 1000; ++n) lines.push_back(std::string("S").append(std::to_string(n)));
   EXPECT_EQ(SurveyOf(ListOf(lines)).size(), 1000u);
-  lines.push_back("one more");
+  lines.emplace_back("one more");
   try {
     SurveyOf(ListOf(lines));
     FAIL() << "no error";
