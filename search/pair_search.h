@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "search/output_file.h"
 #include "search/run_host.h"
@@ -30,5 +31,14 @@ struct PairSearchSide {
 // second-list order. Same lines, same order, same progress texts.
 void FindPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
                OutputFile& pairs_file, RunHost& host);
+
+// FindPairs with the hash that places the candidates in the index. Any
+// function gives the same output, which tests check with poor ones.
+using TextHash = std::uint64_t (*)(std::string_view text);
+void FindPairsWithHash(const WordList& words, const PairSearchSide& first,
+                       const PairSearchSide& second, OutputFile& pairs_file, RunHost& host,
+                       TextHash text_hash);
+// The hash that FindPairs uses.
+std::uint64_t PairSearchHash(std::string_view text);
 
 }  // namespace search

@@ -108,20 +108,40 @@ std::vector<std::string> RandomLines(std::mt19937& random) {
   return lines;
 }
 
+// Hashes that place many different candidates alike, so that the index must
+// tell them apart by their text: one slot for all, and the length alone.
+std::uint64_t SameForAll(std::string_view /*text*/) { return 0x1234567890ABCDEFu; }
+std::uint64_t LengthOnly(std::string_view text) { return text.size() * 0x9E3779B97F4A7C15u; }
+
+struct NamedHash {
+  const char* name;
+  TextHash hash;
+};
+
 TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
   const std::vector<std::pair<std::string, std::string>> symbol_pairs = {
       {"P", "T"}, {"T", "P"}, {"P", "P"}, {"AE1", "AE"}, {"P T", "K"}, {"", "S"}, {"PT", "T T"}};
+  const std::vector<NamedHash> hashes = {
+      {"PairSearchHash", PairSearchHash}, {"SameForAll", SameForAll}, {"LengthOnly", LengthOnly}};
   std::mt19937 random(20261207);
   for (int round = 0; round < 60; ++round) {
     const auto lines = RandomLines(random);
     for (const auto& [first_text, second_text] : symbol_pairs) {
       const auto first = Symbol(first_text), second = Symbol(second_text);
       const auto state = StateFor(lines, first, second);
-      const Result indexed = RunPairSearch(FindPairs, state, first, second);
       const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
-      ASSERT_EQ(indexed.pairs, nested.pairs)
-          << "round " << round << ", " << first_text << "/" << second_text;
-      ASSERT_EQ(indexed.shown, nested.shown);
+      for (const auto& [name, hash] : hashes) {
+        const auto search = [&](const WordList& words, const PairSearchSide& first_side,
+                                const PairSearchSide& second_side, OutputFile& file,
+                                RunHost& host) {
+          FindPairsWithHash(words, first_side, second_side, file, host, hash);
+        };
+        const Result indexed = RunPairSearch(search, state, first, second);
+        ASSERT_EQ(indexed.pairs, nested.pairs)
+            << "round " << round << ", " << first_text << "/" << second_text << ", " << name;
+        ASSERT_EQ(indexed.shown, nested.shown);
+      }
+      ASSERT_EQ(RunPairSearch(FindPairs, state, first, second).pairs, nested.pairs);
     }
   }
 }
