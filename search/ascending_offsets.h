@@ -18,6 +18,9 @@ class AscendingOffsets final {
   [[nodiscard]] std::size_t size() const { return low_.size(); }
   [[nodiscard]] bool empty() const { return low_.empty(); }
 
+  // Where offset `index` is kept, for prefetching.
+  [[nodiscard]] const void* address(std::size_t index) const { return &low_[index]; }
+
   // `offset` must not be below the last one added.
   void push_back(std::uint64_t offset) {
     while ((offset >> 32) > steps_.size()) steps_.push_back(low_.size());

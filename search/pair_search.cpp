@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "search/prefetch.h"
 #include "search/status_texts.h"
 #include "search/transcription.h"
 
@@ -19,14 +20,6 @@ namespace {
 // ahead and asking for their cache lines early lets those waits overlap.
 constexpr std::size_t kLookAhead = 16;
 
-inline void Prefetch(const void* address) {
-#if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(address);
-#else
-  (void)address;
-#endif
-}
-
 constexpr std::uint64_t kGoldenRatio = 0x9E3779B97F4A7C15u;
 
 std::uint64_t MixIn(std::uint64_t hash, std::uint64_t eight_bytes) {
@@ -34,11 +27,12 @@ std::uint64_t MixIn(std::uint64_t hash, std::uint64_t eight_bytes) {
   return hash ^ (hash >> 29);
 }
 
-// Second-list positions grouped by the text their word becomes after the
-// substitution: an open-addressing table of groups, each a chain of positions
-// in ascending order. The substituted texts are not kept, as they would cost
-// as much fresh memory as the words: a group is recognised by substituting its
-// first word again, once per first-list word that finds one.
+// Second-list words grouped by the text they become after the substitution:
+// an open-addressing table of groups, each a run of word positions in
+// ascending order, the runs side by side in one array so that a first-list word
+// with many partners finds them together. The substituted texts are not kept,
+// as they would cost as much fresh memory as the words: a group is recognised
+// by substituting its first word again, once per first-list word that finds it.
 template <typename Hash>
 class CandidateIndex final {
  public:
@@ -53,7 +47,7 @@ class CandidateIndex final {
     std::array<std::uint64_t, kLookAhead> ahead{};
     const auto hash_ahead = [&](std::size_t k) {
       ahead[k % kLookAhead] = hash_(Substituted(k, scratch_));
-      Prefetch(&slots_[Home(ahead[k % kLookAhead])]);
+      PrefetchLookup(ahead[k % kLookAhead]);
     };
     for (std::size_t k = count; k-- > 0 && k + kLookAhead >= count;) hash_ahead(k);
     for (std::size_t k = count; k-- > 0;) {
@@ -61,30 +55,37 @@ class CandidateIndex final {
       if (k >= kLookAhead) hash_ahead(k - kLookAhead);
       Insert(k, text_hash);
     }
+    LayOutGroups();
   }
 
-  // Asks for the filter word that a lookup of this hash reads, ahead of the lookup.
-  void PrefetchFilter(std::uint64_t hash) const { Prefetch(&filter_[FilterWord(hash)]); }
+  // Asks for the memory that a lookup of this hash reads, ahead of the lookup.
+  void PrefetchLookup(std::uint64_t hash) const {
+    Prefetch(&filter_[FilterWord(hash)]);
+    Prefetch(&slots_[Home(hash)]);
+  }
 
-  // Calls on_match(k) for each second-list position k whose candidate is
-  // `text` (with hash `hash`), in ascending order.
-  template <typename OnMatch>
-  void ForEachMatch(std::string_view text, std::uint64_t hash, OnMatch&& on_match) {
-    if ((filter_[FilterWord(hash)] & FilterBits(hash)) != FilterBits(hash)) return;
+  // The word positions whose candidate is `text` (with hash `hash`), in
+  // ascending order; empty when there are none.
+  std::span<const std::int32_t> Find(std::string_view text, std::uint64_t hash) {
+    if ((filter_[FilterWord(hash)] & FilterBits(hash)) != FilterBits(hash)) return {};
     for (std::size_t slot = Home(hash);; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
-      if (entry.head == kNone) return;
-      if (entry.tag == Tag(hash) && Substituted(entry.head, scratch_) == text) {
-        for (std::int32_t k = entry.head; k != kNone; k = next_[k]) on_match(k);
-        return;
-      }
+      if (entry.head == kNone) return {};
+      if (entry.tag != Tag(hash)) continue;
+      const auto group = static_cast<std::size_t>(entry.head);
+      const std::span<const std::int32_t> members(members_.data() + group_starts_[group],
+                                                  members_.data() + group_starts_[group + 1]);
+      scratch_.clear();
+      AppendSubstituted(scratch_, words_[members.front()], from_, to_);
+      if (scratch_ == text) return members;
     }
   }
 
  private:
   static constexpr std::int32_t kNone = -1;
   // Eight bytes: the high half of the hash, whose low bits also place the
-  // slot, and the group's first position.
+  // slot, and the group: while the table is filled, its first second-list
+  // position, whose chain next_ continues; then its number.
   struct Slot {
     std::uint32_t tag = 0;
     std::int32_t head = kNone;
@@ -136,6 +137,21 @@ class CandidateIndex final {
     }
   }
 
+  // Lays every group's chain out as one run of word positions in members_.
+  void LayOutGroups() {
+    members_.reserve(next_.size());
+    group_starts_.reserve(groups_ + 1);
+    for (Slot& entry : slots_) {
+      if (entry.head == kNone) continue;
+      const std::int32_t first = entry.head;
+      entry.head = static_cast<std::int32_t>(group_starts_.size());
+      group_starts_.push_back(static_cast<std::uint32_t>(members_.size()));
+      for (std::int32_t k = first; k != kNone; k = next_[k]) members_.push_back(second_list_[k]);
+    }
+    group_starts_.push_back(static_cast<std::uint32_t>(members_.size()));
+    next_ = {};
+  }
+
   // Doubles the table; the tag alone tells each group's new place.
   void Grow() {
     std::vector<Slot> old(slots_.size() * 2, Slot{});
@@ -157,6 +173,8 @@ class CandidateIndex final {
   std::size_t groups_ = 0;
   std::vector<std::uint64_t> filter_;
   std::vector<std::int32_t> next_;
+  std::vector<std::int32_t> members_;
+  std::vector<std::uint32_t> group_starts_;
   std::string scratch_;
   std::string other_scratch_;
 };
@@ -176,7 +194,7 @@ void SearchPairs(const WordList& words, const PairSearchSide& first, const PairS
   const auto hash_ahead = [&](std::size_t n) {
     if (!index || n >= first_list.size()) return;
     ahead[n % kLookAhead] = hash(words[first_list[n]]);
-    index->PrefetchFilter(ahead[n % kLookAhead]);
+    index->PrefetchLookup(ahead[n % kLookAhead]);
   };
   for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
 
@@ -189,9 +207,14 @@ void SearchPairs(const WordList& words, const PairSearchSide& first, const PairS
     const std::int32_t current = first_list[n];
     const std::uint64_t current_hash = ahead[n % kLookAhead];
     hash_ahead(n + kLookAhead);
-    index->ForEachMatch(words[current], current_hash, [&](std::int32_t k) {
-      pairs_file.WriteLine(words.Trimmed(current), "\t", words.Trimmed(second.positions[k]));
-    });
+    const std::span<const std::int32_t> partners = index->Find(words[current], current_hash);
+    // The partners lie far apart in the list: asking for all of them at once
+    // lets their cache misses overlap.
+    for (const std::int32_t partner : partners) words.Prefetch(partner);
+    for (const std::int32_t partner : partners) Prefetch(words[partner].data());
+    for (const std::int32_t partner : partners) {
+      pairs_file.WriteLine(words.Trimmed(current), "\t", words.Trimmed(partner));
+    }
   }
 }
 

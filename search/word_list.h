@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "search/ascending_offsets.h"
+#include "search/prefetch.h"
 #include "search/transcription.h"
 
 namespace search {
@@ -45,6 +46,12 @@ class WordList final {
   [[nodiscard]] std::string_view Trimmed(std::size_t index) const {
     const std::size_t start = starts_[index] + 1;
     return {text_.data() + start, ends_[index] - 1 - start};
+  }
+
+  // Asks for where word `index` lies ahead of reading it.
+  void Prefetch(std::size_t index) const {
+    search::Prefetch(starts_.address(index));
+    search::Prefetch(ends_.address(index));
   }
 
   // Calls on_word(index) for every word that contains `symbol`, in order,
