@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "search/background_writer.h"
+
 namespace search {
 
-// A text file written through one large buffer, lines ending in CR LF. Every
+// A text file written through two buffers, lines ending in CR LF: one is
+// filled while the other is written on a thread of its own. Every
 // failure raises SearchError naming the file and the system's reason; a file
 // that is not closed in full (a failed write, or an error elsewhere while it is
 // open) is removed rather than left truncated.
@@ -20,7 +24,20 @@ class OutputFile final {
 
   void WriteLine(std::string_view text) { WriteLine(text, {}, {}); }
   // Writes first + separator + second + CR LF without building a temporary.
-  void WriteLine(std::string_view first, std::string_view separator, std::string_view second);
+  void WriteLine(std::string_view first, std::string_view separator, std::string_view second) {
+    const std::size_t length = first.size() + separator.size() + second.size() + 2;
+    if (length > filling_.size() - filled_) {
+      WriteLineAfterFlush(first, separator, second);
+      return;
+    }
+    char* out = filling_.data() + filled_;
+    out = Append(out, first);
+    out = Append(out, separator);
+    out = Append(out, second);
+    out[0] = '\r';
+    out[1] = '\n';
+    filled_ += length;
+  }
 
   // Flushes and closes; only after this returns is the file complete.
   void Close();
@@ -28,12 +45,23 @@ class OutputFile final {
   [[nodiscard]] const std::string& path() const { return path_; }
 
  private:
+  static char* Append(char* out, std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+  }
+  void WriteLineAfterFlush(std::string_view first, std::string_view separator,
+                           std::string_view second);
   void Flush();
   [[noreturn]] void Fail(const char* action, int error_number);
 
   std::string path_;
   std::FILE* file_ = nullptr;
-  std::string buffer_;
+  // Both buffers keep their full size; filling_[0, filled_) holds the lines
+  // not yet handed over, writing_ those being written.
+  std::string filling_;
+  std::string writing_;
+  std::size_t filled_ = 0;
+  BackgroundWriter writer_;
 };
 
 }  // namespace search
