@@ -64,28 +64,35 @@ class CandidateIndex final {
     Prefetch(&slots_[Home(hash)]);
   }
 
-  // The word positions whose candidate is `text` (with hash `hash`), in
-  // ascending order; empty when there are none.
-  std::span<const std::int32_t> Find(std::string_view text, std::uint64_t hash) {
+  // The members whose candidate is `text` (with hash `hash`), in ascending
+  // order of their word positions (PositionOf); empty when there are none.
+  std::span<const std::uint32_t> Find(std::string_view text, std::uint64_t hash) {
     if ((filter_[FilterWord(hash)] & FilterBits(hash)) != FilterBits(hash)) return {};
     for (std::size_t slot = Home(hash);; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
       if (entry.head == kNone) return {};
       if (entry.tag != Tag(hash)) continue;
-      const auto group = static_cast<std::size_t>(entry.head);
-      const std::span<const std::int32_t> members(members_.data() + group_starts_[group],
-                                                  members_.data() + group_starts_[group + 1]);
+      const std::uint32_t* const first = members_.data() + entry.head;
       scratch_.clear();
-      AppendSubstituted(scratch_, words_[members.front()], from_, to_);
-      if (scratch_ == text) return members;
+      AppendSubstituted(scratch_, words_[PositionOf(*first)], from_, to_);
+      if (scratch_ != text) continue;
+      const std::uint32_t* last = first;
+      while ((*last & kLastMember) == 0) ++last;
+      return {first, last + 1};
     }
+  }
+
+  static std::int32_t PositionOf(std::uint32_t member) {
+    return static_cast<std::int32_t>(member & ~kLastMember);
   }
 
  private:
   static constexpr std::int32_t kNone = -1;
+  // Marks the last member of a group; word positions stay below 2^31.
+  static constexpr std::uint32_t kLastMember = std::uint32_t{1} << 31;
   // Eight bytes: the high half of the hash, whose low bits also place the
   // slot, and the group: while the table is filled, its first second-list
-  // position, whose chain next_ continues; then its number.
+  // position, whose chain next_ continues; then where its members start.
   struct Slot {
     std::uint32_t tag = 0;
     std::int32_t head = kNone;
@@ -137,18 +144,19 @@ class CandidateIndex final {
     }
   }
 
-  // Lays every group's chain out as one run of word positions in members_.
+  // Lays every group's chain out as one run of word positions in members_,
+  // the last one marked.
   void LayOutGroups() {
     members_.reserve(next_.size());
-    group_starts_.reserve(groups_ + 1);
     for (Slot& entry : slots_) {
       if (entry.head == kNone) continue;
       const std::int32_t first = entry.head;
-      entry.head = static_cast<std::int32_t>(group_starts_.size());
-      group_starts_.push_back(static_cast<std::uint32_t>(members_.size()));
-      for (std::int32_t k = first; k != kNone; k = next_[k]) members_.push_back(second_list_[k]);
+      entry.head = static_cast<std::int32_t>(members_.size());
+      for (std::int32_t k = first; k != kNone; k = next_[k]) {
+        members_.push_back(static_cast<std::uint32_t>(second_list_[k]));
+      }
+      members_.back() |= kLastMember;
     }
-    group_starts_.push_back(static_cast<std::uint32_t>(members_.size()));
     next_ = {};
   }
 
@@ -173,8 +181,7 @@ class CandidateIndex final {
   std::size_t groups_ = 0;
   std::vector<std::uint64_t> filter_;
   std::vector<std::int32_t> next_;
-  std::vector<std::int32_t> members_;
-  std::vector<std::uint32_t> group_starts_;
+  std::vector<std::uint32_t> members_;
   std::string scratch_;
   std::string other_scratch_;
 };
@@ -184,7 +191,8 @@ void SearchPairs(const WordList& words, const PairSearchSide& first, const PairS
                  OutputFile& pairs_file, RunHost& host, Hash hash) {
   const std::span<const std::int32_t> first_list = first.positions;
   const auto first_count = static_cast<std::int32_t>(first_list.size());
-  std::optional<CandidateIndex<Hash>> index;
+  using Index = CandidateIndex<Hash>;
+  std::optional<Index> index;
   if (!first_list.empty() && !second.positions.empty()) {
     index.emplace(words, second.positions, *second.symbol.Match, *first.symbol.Match, hash);
   }
@@ -207,13 +215,13 @@ void SearchPairs(const WordList& words, const PairSearchSide& first, const PairS
     const std::int32_t current = first_list[n];
     const std::uint64_t current_hash = ahead[n % kLookAhead];
     hash_ahead(n + kLookAhead);
-    const std::span<const std::int32_t> partners = index->Find(words[current], current_hash);
+    const std::span<const std::uint32_t> partners = index->Find(words[current], current_hash);
     // The partners lie far apart in the list: asking for all of them at once
     // lets their cache misses overlap.
-    for (const std::int32_t partner : partners) words.Prefetch(partner);
-    for (const std::int32_t partner : partners) Prefetch(words[partner].data());
-    for (const std::int32_t partner : partners) {
-      pairs_file.WriteLine(words.Trimmed(current), "\t", words.Trimmed(partner));
+    for (const std::uint32_t partner : partners) words.Prefetch(Index::PositionOf(partner));
+    for (const std::uint32_t partner : partners) Prefetch(words[Index::PositionOf(partner)].data());
+    for (const std::uint32_t partner : partners) {
+      pairs_file.WriteLine(words.Trimmed(current), "\t", words.Trimmed(Index::PositionOf(partner)));
     }
   }
 }
