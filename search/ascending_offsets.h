@@ -14,15 +14,15 @@ namespace search {
 // to fill.
 class AscendingOffsets final {
  public:
-  void reserve(std::size_t count) { low_.reserve(count); }
+  void Reserve(std::size_t count) { low_.reserve(count); }
   [[nodiscard]] std::size_t size() const { return low_.size(); }
   [[nodiscard]] bool empty() const { return low_.empty(); }
 
   // Where offset `index` is kept, for prefetching.
-  [[nodiscard]] const void* address(std::size_t index) const { return &low_[index]; }
+  [[nodiscard]] const void* Address(std::size_t index) const { return &low_[index]; }
 
   // `offset` must not be below the last one added.
-  void push_back(std::uint64_t offset) {
+  void Append(std::uint64_t offset) {
     while ((offset >> 32) > steps_.size()) steps_.push_back(low_.size());
     low_.push_back(static_cast<std::uint32_t>(offset));
   }

@@ -14,6 +14,7 @@ namespace {
 constexpr std::size_t kBufferBytes = 1 << 18;
 
 int WriteAll(std::FILE* file, std::string_view bytes) {
+  if (bytes.empty()) return 0;  // an empty view may hold null, which fwrite refuses
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()) return 0;
   return errno != 0 ? errno : EIO;

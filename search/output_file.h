@@ -46,7 +46,7 @@ class OutputFile final {
 
  private:
   static char* Append(char* out, std::string_view text) {
-    std::memcpy(out, text.data(), text.size());
+    if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may hold null
     return out + text.size();
   }
   void WriteLineAfterFlush(std::string_view first, std::string_view separator,

@@ -23,14 +23,14 @@ class WordList final {
 
   // Makes room for `count` words, so that marking them never moves the list.
   void ReserveWords(std::size_t count) {
-    starts_.reserve(count);
-    ends_.reserve(count);
+    starts_.Reserve(count);
+    ends_.Reserve(count);
   }
   // Marks text[start, end) of the text that AdoptText will hand over as the
   // next word; words come in text order.
   void MarkWord(std::size_t start, std::size_t end) {
-    starts_.push_back(start);
-    ends_.push_back(end);
+    starts_.Append(start);
+    ends_.Append(end);
   }
   // Takes over the text that the marked words refer to.
   void AdoptText(std::string text) { text_ = std::move(text); }
@@ -50,8 +50,8 @@ class WordList final {
 
   // Asks for where word `index` lies ahead of reading it.
   void Prefetch(std::size_t index) const {
-    search::Prefetch(starts_.address(index));
-    search::Prefetch(ends_.address(index));
+    search::Prefetch(starts_.Address(index));
+    search::Prefetch(ends_.Address(index));
   }
 
   // Calls on_word(index) for every word that contains `symbol`, in order,

@@ -20,11 +20,11 @@ TEST(OutputFile, KeepsEveryLineInOrderAcrossBuffers) {
     const std::string first(static_cast<std::size_t>(n % 97), static_cast<char>('A' + n % 26));
     const std::string second = std::to_string(n);
     file.WriteLine(first, "\t", second);
-    expected += first + "\t" + second + "\r\n";
+    expected.append(first).append("\t").append(second).append("\r\n");
     if (n % 20000 == 7) {
       const std::string long_line(3u << 20, static_cast<char>('a' + n % 26));
       file.WriteLine(long_line);
-      expected += long_line + "\r\n";
+      expected.append(long_line).append("\r\n");
     }
   }
   file.Close();

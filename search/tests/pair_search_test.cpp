@@ -130,15 +130,15 @@ TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
       const auto first = Symbol(first_text), second = Symbol(second_text);
       const auto state = StateFor(lines, first, second);
       const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
-      for (const auto& [name, hash] : hashes) {
+      for (const NamedHash& named : hashes) {
         const auto search = [&](const WordList& words, const PairSearchSide& first_side,
                                 const PairSearchSide& second_side, OutputFile& file,
                                 RunHost& host) {
-          FindPairsWithHash(words, first_side, second_side, file, host, hash);
+          FindPairsWithHash(words, first_side, second_side, file, host, named.hash);
         };
         const Result indexed = RunPairSearch(search, state, first, second);
         ASSERT_EQ(indexed.pairs, nested.pairs)
-            << "round " << round << ", " << first_text << "/" << second_text << ", " << name;
+            << "round " << round << ", " << first_text << "/" << second_text << ", " << named.name;
         ASSERT_EQ(indexed.shown, nested.shown);
       }
       ASSERT_EQ(RunPairSearch(FindPairs, state, first, second).pairs, nested.pairs);
