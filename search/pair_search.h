@@ -38,6 +38,7 @@ using TextHash = std::uint64_t (*)(std::string_view text);
 void FindPairsWithHash(const WordList& words, const PairSearchSide& first,
                        const PairSearchSide& second, OutputFile& pairs_file, RunHost& host,
                        TextHash text_hash);
+// The hash that FindPairs uses.
 std::uint64_t PairSearchHash(std::string_view text);
 
 }  // namespace search

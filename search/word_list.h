@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "search/ascending_offsets.h"
+#include "search/prefetch.h"
 #include "search/transcription.h"
 
 namespace search {
@@ -19,19 +21,37 @@ class WordList final {
   // Appends PadTranscription(line) as a word of its own.
   void AppendPadded(std::string_view line);
 
+  // Makes room for `count` words, so that marking them never moves the list.
+  void ReserveWords(std::size_t count) {
+    starts_.Reserve(count);
+    ends_.Reserve(count);
+  }
   // Marks text[start, end) of the text that AdoptText will hand over as the
   // next word; words come in text order.
   void MarkWord(std::size_t start, std::size_t end) {
-    starts_.push_back(start);
-    ends_.push_back(end);
+    starts_.Append(start);
+    ends_.Append(end);
   }
   // Takes over the text that the marked words refer to.
   void AdoptText(std::string text) { text_ = std::move(text); }
 
   [[nodiscard]] std::size_t size() const { return starts_.size(); }
   [[nodiscard]] bool empty() const { return starts_.empty(); }
+  // The padded word: one space, the trimmed line, one space.
   [[nodiscard]] std::string_view operator[](std::size_t index) const {
-    return std::string_view(text_).substr(starts_[index], ends_[index] - starts_[index]);
+    const std::size_t start = starts_[index];
+    return {text_.data() + start, ends_[index] - start};
+  }
+  // The word without its enclosing spaces, TrimSpaces((*this)[index]).
+  [[nodiscard]] std::string_view Trimmed(std::size_t index) const {
+    const std::size_t start = starts_[index] + 1;
+    return {text_.data() + start, ends_[index] - 1 - start};
+  }
+
+  // Asks for where word `index` lies ahead of reading it.
+  void Prefetch(std::size_t index) const {
+    search::Prefetch(starts_.Address(index));
+    search::Prefetch(ends_.Address(index));
   }
 
   // Calls on_word(index) for every word that contains `symbol`, in order,
@@ -41,8 +61,8 @@ class WordList final {
 
  private:
   std::string text_;
-  std::vector<std::size_t> starts_;
-  std::vector<std::size_t> ends_;
+  AscendingOffsets starts_;
+  AscendingOffsets ends_;
 };
 
 // The positions of the words that contain the padded `symbol`, in order. The

@@ -52,6 +52,16 @@ std::string ReadWholeFile(const std::string& path, std::string_view prefix) {
   return text;
 }
 
+// Room for every line of `lines` at once, so the word list is never moved
+// while it grows: each line end counts as a line, a bound that the room left
+// over by CR LF pairs does not cost, as memory that is never written is never
+// handed out.
+void ReserveForLines(std::string_view lines, WordList& words) {
+  const auto ends =
+      std::count(lines.begin(), lines.end(), '\n') + std::count(lines.begin(), lines.end(), '\r');
+  words.ReserveWords(static_cast<std::size_t>(ends) + 1);
+}
+
 // Turns every line end of text[from, size - 1) into a space and marks each
 // line, trimmed, as a padded word: the space before the line's first symbol and
 // the one after its last already stand there. text[from - 1] and the last byte
@@ -60,6 +70,7 @@ void MarkLines(std::string& text, std::size_t from, WordList& words) {
   const std::size_t end_of_lines = text.size() - 1;
   std::string_view view(text);
   view = view.substr(0, end_of_lines);
+  ReserveForLines(view.substr(from), words);
   // The next CR and the next LF are each looked up once per occurrence, so a
   // file with only one kind of line end is still read in linear time.
   std::size_t next_cr = view.find('\r', from);

@@ -108,31 +108,40 @@ std::vector<std::string> RandomLines(std::mt19937& random) {
   return lines;
 }
 
-// Besides the real hash, ones under which every candidate, or every two of the
-// same length, collide: the index must then tell them apart by their text.
-std::uint64_t SameForAll(std::string_view) { return 42; }
-std::uint64_t ByLength(std::string_view text) { return text.size(); }
+// Hashes that place many different candidates alike, so that the index must
+// tell them apart by their text: one slot for all, and the length alone.
+std::uint64_t SameForAll(std::string_view /*text*/) { return 0x1234567890ABCDEFu; }
+std::uint64_t LengthOnly(std::string_view text) { return text.size() * 0x9E3779B97F4A7C15u; }
+
+struct NamedHash {
+  const char* name;
+  TextHash hash;
+};
 
 TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
   const std::vector<std::pair<std::string, std::string>> symbol_pairs = {
       {"P", "T"}, {"T", "P"}, {"P", "P"}, {"AE1", "AE"}, {"P T", "K"}, {"", "S"}, {"PT", "T T"}};
+  const std::vector<NamedHash> hashes = {
+      {"PairSearchHash", PairSearchHash}, {"SameForAll", SameForAll}, {"LengthOnly", LengthOnly}};
   std::mt19937 random(20261207);
   for (int round = 0; round < 60; ++round) {
     const auto lines = RandomLines(random);
-    const TextHash hash = std::vector<TextHash>{PairSearchHash, SameForAll, ByLength}[round % 3];
-    const auto indexed_search = [hash](const WordList& words, const PairSearchSide& first,
-                                       const PairSearchSide& second, OutputFile& file,
-                                       RunHost& host) {
-      FindPairsWithHash(words, first, second, file, host, hash);
-    };
     for (const auto& [first_text, second_text] : symbol_pairs) {
       const auto first = Symbol(first_text), second = Symbol(second_text);
       const auto state = StateFor(lines, first, second);
-      const Result indexed = RunPairSearch(indexed_search, state, first, second);
       const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
-      ASSERT_EQ(indexed.pairs, nested.pairs)
-          << "round " << round << ", " << first_text << "/" << second_text;
-      ASSERT_EQ(indexed.shown, nested.shown);
+      for (const NamedHash& named : hashes) {
+        const auto search = [&](const WordList& words, const PairSearchSide& first_side,
+                                const PairSearchSide& second_side, OutputFile& file,
+                                RunHost& host) {
+          FindPairsWithHash(words, first_side, second_side, file, host, named.hash);
+        };
+        const Result indexed = RunPairSearch(search, state, first, second);
+        ASSERT_EQ(indexed.pairs, nested.pairs)
+            << "round " << round << ", " << first_text << "/" << second_text << ", " << named.name;
+        ASSERT_EQ(indexed.shown, nested.shown);
+      }
+      ASSERT_EQ(RunPairSearch(FindPairs, state, first, second).pairs, nested.pairs);
     }
   }
 }
