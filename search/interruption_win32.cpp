@@ -31,8 +31,8 @@ BOOL WINAPI RemoveFilesOnConsoleEvent(DWORD) {
 }
 
 void InstallHandlerOnce() {
-  static const bool installed = SetConsoleCtrlHandler(RemoveFilesOnConsoleEvent, TRUE) != 0;
-  (void)installed;
+  static const bool kInstalled = SetConsoleCtrlHandler(RemoveFilesOnConsoleEvent, TRUE) != 0;
+  (void)kInstalled;
 }
 
 }  // namespace

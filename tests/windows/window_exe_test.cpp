@@ -76,7 +76,7 @@ class WindowExeTest : public ::testing::Test {
   testing_support::MessageBoxView ConfirmBox() const {
     const HWND box = program->WaitForWindow(L"#32770");
     if (box == nullptr) return {L"<no box>", {}, {}, false};
-    const auto view = testing_support::ViewOfMessageBox(box);
+    auto view = testing_support::ViewOfMessageBox(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return view;
   }

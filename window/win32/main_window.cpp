@@ -49,7 +49,8 @@ void Place(HWND control, const Box& twips, UINT dpi, HFONT font) {
 
 std::string WindowTextUtf8(HWND control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), text.size())));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return Utf8FromWide(text);
 }
 
@@ -161,7 +162,7 @@ void MainWindow::OnDpiChanged(HWND hwnd, UINT dpi, const RECT& suggested) {
   ApplyLayout(dpi);
 }
 
-void MainWindow::OnDestroy(HWND /*hwnd*/) { PostQuitMessage(exit_status_); }
+void MainWindow::OnDestroy(HWND /*hwnd*/) const { PostQuitMessage(exit_status_); }
 
 void MainWindow::OnGoClicked() {
   const std::string first = WindowTextUtf8(first_symbol_box_);

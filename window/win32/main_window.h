@@ -41,7 +41,7 @@ class MainWindow final {
   void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
   void OnSetFocus(HWND hwnd, HWND previous);
   void OnDpiChanged(HWND hwnd, UINT dpi, const RECT& suggested);
-  void OnDestroy(HWND hwnd);
+  void OnDestroy(HWND hwnd) const;
 
   void CreateControls(HINSTANCE instance);
   void ApplyLayout(UINT dpi);
