@@ -8,7 +8,7 @@
 
 #include "search/hash_slots.h"
 #include "search/search_error.h"
-#include "search/survey_texts.h"
+#include "search/status_texts.h"
 #include "search/symbol_sequences.h"
 
 // How it counts. Let P(w, B) be the positions of word w at which the pair

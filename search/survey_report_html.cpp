@@ -4,8 +4,8 @@
 
 #include "search/output_names.h"
 #include "search/search_error.h"
+#include "search/status_texts.h"
 #include "search/survey_report.h"
-#include "search/survey_texts.h"
 #include "search/transcription.h"
 
 namespace search {

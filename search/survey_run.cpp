@@ -8,7 +8,6 @@
 #include "search/status_texts.h"
 #include "search/survey.h"
 #include "search/survey_report.h"
-#include "search/survey_texts.h"
 #include "search/word_list_reader.h"
 
 namespace search {

@@ -3,7 +3,7 @@
 #include <unordered_map>
 
 #include "search/search_error.h"
-#include "search/survey_texts.h"
+#include "search/status_texts.h"
 
 namespace search {
 namespace {

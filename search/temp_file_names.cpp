@@ -44,7 +44,7 @@ std::optional<unsigned long> TempFileOwner(std::string_view name) {
 }
 
 void RemoveLeftoverTempFiles(const std::string& utf8_folder) {
-  const std::filesystem::path folder(std::u8string(utf8_folder.begin(), utf8_folder.end()));
+  const std::filesystem::path folder = PathFromUtf8(utf8_folder);
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
