@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
+#include <ostream>
+#include <thread>
 
 #include "expected_texts.h"
 #include "temp_folder.h"
@@ -39,6 +43,29 @@ void DropPaintOfGo(Journal& journal) {
   if (!journal.empty() && journal.front() == "paint: Go") journal.erase(journal.begin());
 }
 
+// Makes `button` take longer than a screen frame (~16 ms) to paint `caption`, so
+// that any progress text after it comes a frame after the last painted text.
+class SlowPaint final : public QObject {
+ public:
+  SlowPaint(QAbstractButton& button, std::string_view caption)
+      : QObject(&button),
+        caption_(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))) {
+    button.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint &&
+        static_cast<QAbstractButton*>(watched)->text() == caption_) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    }
+    return false;
+  }
+
+ private:
+  QString caption_;
+};
+
 // A program folder with an output folder, and a main window whose desktop writes
 // messages, reports and the end of the program into `journal`.
 class MainWindowTest : public ::testing::Test {
@@ -64,9 +91,15 @@ class MainWindowTest : public ::testing::Test {
   QPushButton* Command1() { return Find<QPushButton>("Command1"); }
   QAction* HelpAction() { return Find<QAction>("mnuHelp"); }
 
-  void Type(QLineEdit* box, const char* text) {
+  // Types the UTF-8 `text` one character at a time, as a keyboard or an input
+  // method does (QTest::keyClicks covers only Latin-1).
+  void Type(QLineEdit* box, std::string_view utf8) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     box->selectAll();
-    QTest::keyClicks(box, QString::fromLatin1(text));
+    for (const QChar character : text) {
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+    EXPECT_EQ(box->text(), text);
   }
   void ClickCommand1() { QTest::mouseClick(Command1(), Qt::LeftButton); }
   void ClickHelp() {
@@ -74,8 +107,8 @@ class MainWindowTest : public ::testing::Test {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(HelpAction()).center());
   }
 
-  std::string Output(const char* name) const {
-    return folder.Read(std::filesystem::path("output") / name);
+  std::string Output(std::string_view name) const {
+    return folder.Read(std::filesystem::path("output") / testing_support::Utf8Path(name));
   }
   std::size_t OutputFileCount() const {
     const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
@@ -141,6 +174,66 @@ TEST_F(MainWindowTest, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
   EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
   EXPECT_EQ(OutputFileCount(), 3U);
 }
+
+TEST_F(MainWindowTest, LongSearchPaintsProgressDueAfterAFrameAndEveryOtherStatusAtOnce) {
+  std::string words;
+  for (int word = 0; word < 250; ++word) words += "ʃ IH1 N\r\n";
+  folder.Write("in.txt", words + "ʒ IH1 N\r\n");
+  Show();
+  Type(Text1(), "ʃ");
+  Type(Text2(), "ʒ");
+  PaintRecorder recorder(*Command1(), journal);
+  SlowPaint slow_screen(*Command1(), kExpectedBegunSearch);
+
+  ClickCommand1();
+
+  DropPaintOfGo(journal);
+  // The second progress text comes within a frame of the first and may wait.
+  std::erase(journal, "paint: Completed  200 /  250 words containing  ʃ .");
+  EXPECT_EQ(journal, (Journal{
+                         Paint(kExpectedReading),
+                         Paint(kExpectedMakingLists),
+                         "message:  250 words have  ʃ ,  1 words have  ʒ .  Click OK to continue.",
+                         Paint(kExpectedBegunSearch),
+                         "paint: Completed  100 /  250 words containing  ʃ .",
+                         Paint(kExpectedDone),
+                     }));
+}
+
+// Symbols typed in IPA name the files and show in the summary as typed.
+struct IpaSymbols {
+  const char* first;
+  const char* second;
+
+  friend void PrintTo(const IpaSymbols& symbols, std::ostream* out) {
+    *out << symbols.first << " and " << symbols.second;
+  }
+};
+
+class MainWindowIpaTest : public MainWindowTest,
+                          public ::testing::WithParamInterface<IpaSymbols> {};
+
+TEST_P(MainWindowIpaTest, SymbolsReachTheFileNamesTheFilesAndTheSummaryIntact) {
+  const std::string first = GetParam().first;
+  const std::string second = GetParam().second;
+  folder.Write("in.txt", first + " IH1 P\r\n" + second + " IH1 P\r\nP IH1 N\r\n");
+  Show();
+  Type(Text1(), first);
+  Type(Text2(), second);
+
+  ClickCommand1();
+
+  EXPECT_EQ(journal, Journal{"message:  1 words have  " + first + " ,  1 words have  " + second +
+                             " .  Click OK to continue."});
+  EXPECT_EQ(Output("ListOfWordsWith " + first + ".txt"), " " + first + " IH1 P \r\n");
+  EXPECT_EQ(Output("ListOfWordsWith " + second + ".txt"), " " + second + " IH1 P \r\n");
+  EXPECT_EQ(Output("VendrelFor" + first + "And" + second + ".txt"),
+            first + " IH1 P\t" + second + " IH1 P\r\n");
+  EXPECT_EQ(OutputFileCount(), 3U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, MainWindowIpaTest,
+                         ::testing::Values(IpaSymbols{"ʃ", "ʒ"}, IpaSymbols{"t͡ʃ", "d͡ʒ"}));
 
 TEST_F(MainWindowTest, InitialTextsSearchForPAndT) {
   folder.Write("in.txt", "P AE1 N\r\nT AE1 N\r\n");
@@ -237,6 +330,7 @@ TEST_F(MainWindowWithBoxesTest, SummaryIsAModalBoxWithOnlyOkNoIconAndTheTitle) {
   EXPECT_EQ(box.icon, QMessageBox::NoIcon);
   EXPECT_EQ(box.buttons, QStringList{"OK"});
   EXPECT_EQ(box.modality, Qt::ApplicationModal);
+  EXPECT_EQ(box.format, Qt::PlainText);
   EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
   EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
 }
@@ -255,6 +349,7 @@ TEST_F(MainWindowWithBoxesTest, HelpBoxShowsEachCarriageReturnAsALineBreak) {
   EXPECT_FALSE(box.text.contains(QLatin1Char('\r')));
   EXPECT_EQ(box.icon, QMessageBox::NoIcon);
   EXPECT_EQ(box.buttons, QStringList{"OK"});
+  EXPECT_EQ(box.format, Qt::PlainText);
 }
 
 TEST_F(MainWindowWithBoxesTest, ErrorReportHasTheCriticalIconAndTheTitle) {
@@ -267,6 +362,7 @@ TEST_F(MainWindowWithBoxesTest, ErrorReportHasTheCriticalIconAndTheTitle) {
   EXPECT_EQ(box.text, "cannot read '" + QString::fromStdString(folder.utf8()) +
                           "/in.txt': No such file or directory");
   EXPECT_EQ(box.icon, QMessageBox::Critical);
+  EXPECT_EQ(box.format, Qt::PlainText);
   EXPECT_EQ(journal.back(), "end: 1");
 }
 

@@ -47,7 +47,8 @@ BoxAnswerer::BoxAnswerer() {
 void BoxAnswerer::AnswerOpenBox() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;
-  SeenBox view{box->windowTitle(), box->text(), box->icon(), {}, box->windowModality()};
+  SeenBox view{box->windowTitle(),    box->text(),      box->icon(), {},
+               box->windowModality(), box->textFormat()};
   for (QAbstractButton* button : box->buttons()) {
     view.buttons.append(button->text().remove(QLatin1Char('&')));
   }

@@ -52,6 +52,7 @@ struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QStringList buttons;
   Qt::WindowModality modality = Qt::NonModal;
+  Qt::TextFormat format = Qt::AutoText;
 };
 
 // While it lives, clicks the first button of every message box that becomes the
