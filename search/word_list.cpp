@@ -4,9 +4,9 @@ namespace search {
 
 void WordList::AppendPadded(std::string_view line) {
   const std::size_t start = text_.size();
-  text_ += ' ';
-  text_ += TrimSpaces(line);
-  text_ += ' ';
+  text_.Append(' ');
+  text_.Append(TrimSpaces(line));
+  text_.Append(' ');
   MarkWord(start, text_.size());
 }
 
