@@ -6,6 +6,8 @@
 #include <memory>
 #include <string_view>
 
+#include "search/platform.h"
+
 namespace search {
 
 // Bytes of text whose room is never filled ahead of use: growing it leaves the
@@ -48,6 +50,7 @@ class TextBuffer final {
   void Reserve(std::size_t capacity) {
     if (capacity <= capacity_) return;
     auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    if (capacity >= kLargeBytes) AdviseFilledSoon(bytes.get(), capacity);
     if (size_ != 0) std::memcpy(bytes.get(), bytes_.get(), size_);
     bytes_ = std::move(bytes);
     capacity_ = capacity;
@@ -66,6 +69,9 @@ class TextBuffer final {
   void Append(char byte) { Append(std::string_view(&byte, 1)); }
 
  private:
+  // From here on, room is worth asking for in large pages.
+  static constexpr std::size_t kLargeBytes = std::size_t{8} << 20;
+
   std::unique_ptr<char[]> bytes_;
   std::size_t size_ = 0;
   std::size_t capacity_ = 0;
