@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "search/platform.h"
+
 namespace search {
 
 // A non-decreasing sequence of offsets into a text, at four bytes each: the low
@@ -14,7 +16,12 @@ namespace search {
 // to fill.
 class AscendingOffsets final {
  public:
-  void Reserve(std::size_t count) { low_.reserve(count); }
+  // Room for `count` offsets, which are expected to come: a large room is
+  // asked for in large pages.
+  void Reserve(std::size_t count) {
+    low_.reserve(count);
+    if (count >= kLargeCount) AdviseFilledSoon(low_.data(), count * sizeof(std::uint32_t));
+  }
   [[nodiscard]] std::size_t size() const { return low_.size(); }
   [[nodiscard]] bool empty() const { return low_.empty(); }
 
@@ -35,6 +42,8 @@ class AscendingOffsets final {
   }
 
  private:
+  static constexpr std::size_t kLargeCount = std::size_t{2} << 20;
+
   std::vector<std::uint32_t> low_;
   // steps_[h] is the first index whose offset is at least (h + 1) << 32.
   std::vector<std::size_t> steps_;

@@ -38,6 +38,11 @@ std::size_t PathLength(const std::string& utf8_path);
 // identity of files rather than by their names (a link is not its target).
 bool SameFile(const std::string& utf8_first, const std::string& utf8_second);
 
+// Tells the system that `bytes` at `address` are about to be filled in full,
+// so that it may hand them out in large pages: a few faults instead of one per
+// small page. A hint only, which does nothing where it is not offered.
+void AdviseFilledSoon(void* address, std::size_t bytes);
+
 unsigned long CurrentProcessId();
 // False only when no process with this id exists any more.
 bool ProcessIsRunning(unsigned long process_id);

@@ -1,9 +1,11 @@
 #include <signal.h>  // NOLINT(modernize-deprecated-headers): kill is POSIX
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <limits>
 
 #include "search/platform.h"
@@ -34,6 +36,21 @@ bool SameFile(const std::string& utf8_first, const std::string& utf8_second) {
     return false;
   }
   return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+void AdviseFilledSoon(void* address, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  // madvise wants a page-aligned start; the pages around the range are left be.
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto start = reinterpret_cast<std::uintptr_t>(address);
+  const std::uintptr_t first = (start + page - 1) / page * page;
+  const std::uintptr_t end = (start + bytes) / page * page;
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the address came from a pointer
+  if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#else
+  (void)address;
+  (void)bytes;
+#endif
 }
 
 unsigned long CurrentProcessId() { return static_cast<unsigned long>(getpid()); }

@@ -82,6 +82,8 @@ bool SameFile(const std::string& utf8_first, const std::string& utf8_second) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
+void AdviseFilledSoon(void* /*address*/, std::size_t /*bytes*/) {}
+
 unsigned long CurrentProcessId() { return GetCurrentProcessId(); }
 
 bool ProcessIsRunning(unsigned long process_id) {

@@ -4,14 +4,18 @@ namespace search {
 
 void WordList::AppendPadded(std::string_view line) {
   const std::size_t start = text_.size();
-  text_ += ' ';
-  text_ += TrimSpaces(line);
-  text_ += ' ';
+  text_.Append(' ');
+  text_.Append(TrimSpaces(line));
+  text_.Append(' ');
   MarkWord(start, text_.size());
 }
 
 std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::string_view symbol) {
   std::vector<std::int32_t> positions;
+  // Room for every word: growing by doubling would copy the positions and
+  // touch twice the fresh memory, while room that is never written is never
+  // handed out by the system.
+  positions.reserve(words.size());
   words.ForEachContaining(
       symbol, [&](std::size_t j) { positions.push_back(static_cast<std::int32_t>(j)); });
   return positions;

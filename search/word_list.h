@@ -8,6 +8,7 @@
 
 #include "search/ascending_offsets.h"
 #include "search/prefetch.h"
+#include "search/text_buffer.h"
 #include "search/transcription.h"
 
 namespace search {
@@ -33,7 +34,7 @@ class WordList final {
     ends_.Append(end);
   }
   // Takes over the text that the marked words refer to.
-  void AdoptText(std::string text) { text_ = std::move(text); }
+  void AdoptText(TextBuffer text) { text_ = std::move(text); }
 
   [[nodiscard]] std::size_t size() const { return starts_.size(); }
   [[nodiscard]] bool empty() const { return starts_.empty(); }
@@ -60,7 +61,7 @@ class WordList final {
   void ForEachContaining(std::string_view symbol, OnWord&& on_word) const;
 
  private:
-  std::string text_;
+  TextBuffer text_;
   AscendingOffsets starts_;
   AscendingOffsets ends_;
 };
@@ -71,7 +72,7 @@ std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::stri
 
 template <typename OnWord>
 void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) const {
-  const std::string_view text(text_);
+  const std::string_view text = text_.view();
   std::size_t word = 0;
   std::size_t from = empty() ? text.size() : starts_[0];
   while (word < size()) {

@@ -32,23 +32,29 @@ std::size_t SizeHint(const std::string& path) {
   return error ? 0 : static_cast<std::size_t>(size);
 }
 
-// The whole file after `prefix`, read straight into the string that will hold
-// the words; the size is a hint only, so files that grow or pipes still work.
-std::string ReadWholeFile(const std::string& path, std::string_view prefix) {
+// The whole file after `prefix`, read straight into the buffer that will hold
+// the words, whose room is not filled first; the size is a hint only, so files
+// that grow or pipes still work.
+TextBuffer ReadWholeFile(const std::string& path, std::string_view prefix) {
   errno = 0;
   const FileHandle file(OpenFile(path, "rb"));
   if (!file) FailToRead(path, errno);
-  std::string text(prefix);
-  text.resize(prefix.size() + SizeHint(path) + 1);  // one byte more to see the end
+  TextBuffer text;
+  // One byte more to see the end, and one for the space after the last line.
+  text.Reserve(prefix.size() + SizeHint(path) + 2);
+  text.Append(prefix);
   std::size_t filled = prefix.size();
   for (;;) {
-    if (filled == text.size()) text.resize(text.size() + std::max(text.size() / 2, kMinimumGrowth));
+    if (filled == text.capacity()) {
+      text.Reserve(text.capacity() + std::max(text.capacity() / 2, kMinimumGrowth));
+    }
+    text.ResizeForOverwrite(text.capacity());
     errno = 0;
     filled += std::fread(text.data() + filled, 1, text.size() - filled, file.get());
+    text.ResizeForOverwrite(filled);
     if (std::ferror(file.get())) FailToRead(path, errno);
     if (std::feof(file.get())) break;
   }
-  text.resize(filled);
   return text;
 }
 
@@ -57,19 +63,19 @@ std::string ReadWholeFile(const std::string& path, std::string_view prefix) {
 // over by CR LF pairs does not cost, as memory that is never written is never
 // handed out.
 void ReserveForLines(std::string_view lines, WordList& words) {
-  const auto ends =
-      std::count(lines.begin(), lines.end(), '\n') + std::count(lines.begin(), lines.end(), '\r');
-  words.ReserveWords(static_cast<std::size_t>(ends) + 1);
+  // One pass that counts both kinds, which the compiler can do many bytes at a time.
+  std::size_t ends = 0;
+  for (const char byte : lines) ends += static_cast<std::size_t>(byte == '\n') + (byte == '\r');
+  words.ReserveWords(ends + 1);
 }
 
 // Turns every line end of text[from, size - 1) into a space and marks each
 // line, trimmed, as a padded word: the space before the line's first symbol and
 // the one after its last already stand there. text[from - 1] and the last byte
 // are spaces, so every line has both.
-void MarkLines(std::string& text, std::size_t from, WordList& words) {
+void MarkLines(TextBuffer& text, std::size_t from, WordList& words) {
   const std::size_t end_of_lines = text.size() - 1;
-  std::string_view view(text);
-  view = view.substr(0, end_of_lines);
+  const std::string_view view = text.view().substr(0, end_of_lines);
   ReserveForLines(view.substr(from), words);
   // The next CR and the next LF are each looked up once per occurrence, so a
   // file with only one kind of line end is still read in linear time.
@@ -101,8 +107,8 @@ void MarkLines(std::string& text, std::size_t from, WordList& words) {
 }
 
 WordListFile ReadWords(const std::string& path) {
-  std::string text = ReadWholeFile(path, " ");
-  const std::string_view content = std::string_view(text).substr(1);
+  TextBuffer text = ReadWholeFile(path, " ");
+  const std::string_view content = text.view().substr(1);
   if (const auto wide = WideEncodingName(content)) {
     throw SearchError("cannot read '" + path + "': it is " + std::string(*wide) +
                       " text; save it as UTF-8 and try again");
@@ -113,8 +119,8 @@ WordListFile ReadWords(const std::string& path) {
     // The mark's last byte stands in for the space before the first word.
     text[first_line - 1] = ' ';
   }
-  text += ' ';  // after a last line without a line end
-  const bool valid_utf8 = IsValidUtf8(std::string_view(text).substr(first_line));
+  text.Append(' ');  // after a last line without a line end
+  const bool valid_utf8 = IsValidUtf8(text.view().substr(first_line));
   WordListFile list;
   MarkLines(text, first_line, list.words);
   list.words.AdoptText(std::move(text));
