@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "nested_loop_pairs.h"
+#include "recording_host.h"
 #include "search/pair_search.h"
 #include "search/search_error.h"
 #include "search/word_list.h"
@@ -14,13 +15,6 @@
 #include "temp_folder.h"
 
 namespace {
-
-class SilentHost final : public search::RunHost {
- public:
-  std::string ApplicationDirectory() override { return "."; }
-  void ShowStatus(std::string_view) override {}
-  void ShowMessage(std::string_view) override {}
-};
 
 struct Lists {
   search::WordList words;
@@ -31,7 +25,7 @@ struct Lists {
 template <typename Search>
 double TimeSearch(Search search, const Lists& lists, const search::SearchSymbol& first,
                   const search::SearchSymbol& second, const std::string& path) {
-  SilentHost host;
+  testing_support::SilentHost host;
   const auto start = std::chrono::steady_clock::now();
   search::OutputFile file(path);
   search(lists.words, {first, lists.first}, {second, lists.second}, file, host);

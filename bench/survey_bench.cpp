@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "recording_host.h"
 #include "search/pair_search.h"
 #include "search/search_error.h"
 #include "search/survey.h"
@@ -16,13 +17,6 @@
 #include "temp_folder.h"
 
 namespace {
-
-class SilentHost final : public search::RunHost {
- public:
-  std::string ApplicationDirectory() override { return "."; }
-  void ShowStatus(std::string_view) override {}
-  void ShowMessage(std::string_view) override {}
-};
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -35,7 +29,7 @@ std::int64_t SingleSearch(const search::WordList& words, const std::string& firs
   const auto second = search::MakeSearchSymbol(second_text, search::TextEncoding::kUtf8);
   const std::vector<std::int32_t> first_list = search::SelectWordsContaining(words, *first.Match);
   const std::vector<std::int32_t> second_list = search::SelectWordsContaining(words, *second.Match);
-  SilentHost host;
+  testing_support::SilentHost host;
   search::OutputFile file(path);
   search::FindPairs(words, {first, first_list}, {second, second_list}, file, host);
   file.Close();

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "nested_loop_pairs.h"
+#include "random_lines.h"
 #include "recording_host.h"
 #include "search/status_texts.h"
 #include "search/transcription.h"
@@ -86,26 +87,9 @@ TEST(FindPairs, ProgressOnlyAtMultiplesOfAHundred) {
 // symbols, symbols that are prefixes of others, blank lines, double spaces and
 // duplicates. The indexed search must give exactly the nested loops' output.
 std::vector<std::string> RandomLines(std::mt19937& random) {
-  static const std::vector<std::string> kSymbols = {"P", "T", "K", "AE1", "AE",
-                                                    "T", "P", "S", "PT"};
-  std::uniform_int_distribution<std::size_t> pick(0, kSymbols.size() - 1);
-  std::uniform_int_distribution<int> length(0, 5), percent(0, 99);
-  std::vector<std::string> lines;
-  const int count = std::uniform_int_distribution<int>(0, 400)(random);
-  for (int n = 0; n < count; ++n) {
-    if (!lines.empty() && percent(random) < 10) {
-      lines.push_back(
-          lines[std::uniform_int_distribution<std::size_t>(0, lines.size() - 1)(random)]);
-      continue;
-    }
-    std::string line = percent(random) < 5 ? "  " : "";
-    for (int s = length(random); s > 0; --s) {
-      line += kSymbols[pick(random)];
-      if (s > 1) line += percent(random) < 5 ? "  " : " ";
-    }
-    lines.push_back(line);
-  }
-  return lines;
+  static const testing_support::RandomLineShape kShape{
+      {"P", "T", "K", "AE1", "AE", "T", "P", "S", "PT"}, 400, 5, 10, 5, "  "};
+  return testing_support::RandomLines(random, kShape);
 }
 
 // Hashes that place many different candidates alike, so that the index must

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "nested_loop_pairs.h"
+#include "random_lines.h"
 #include "recording_host.h"
 #include "search/pair_search.h"
 #include "search/search_error.h"
@@ -118,24 +119,9 @@ TEST(SurveyMinimalPairs, SymbolsByWordsThenFirstAppearance) {
 // cases come up: adjacent repeats, duplicates, blank lines, double spaces,
 // symbols made of other symbols' characters.
 std::vector<std::string> RandomLines(std::mt19937& random) {
-  static const std::vector<std::string> kSymbols = {"P", "T", "P", "T", "PT", "A", "A1", "\\"};
-  std::uniform_int_distribution<std::size_t> pick(0, kSymbols.size() - 1);
-  std::uniform_int_distribution<int> length(0, 4), percent(0, 99);
-  std::vector<std::string> lines;
-  for (int n = std::uniform_int_distribution<int>(0, 14)(random); n > 0; --n) {
-    if (!lines.empty() && percent(random) < 15) {
-      lines.push_back(
-          lines[std::uniform_int_distribution<std::size_t>(0, lines.size() - 1)(random)]);
-      continue;
-    }
-    std::string line = percent(random) < 5 ? " " : "";
-    for (int s = length(random); s > 0; --s) {
-      line += kSymbols[pick(random)];
-      if (s > 1) line += percent(random) < 8 ? "  " : " ";
-    }
-    lines.push_back(line);
-  }
-  return lines;
+  static const testing_support::RandomLineShape kShape{
+      {"P", "T", "P", "T", "PT", "A", "A1", "\\"}, 14, 4, 15, 8, " "};
+  return testing_support::RandomLines(random, kShape);
 }
 
 TEST(SurveyMinimalPairs, AgreesWithTheNestedLoopsOnRandomLists) {

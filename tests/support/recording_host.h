@@ -26,4 +26,12 @@ class RecordingHost final : public search::RunHost {
   std::string folder_;
 };
 
+// A RunHost that shows nothing, for measuring the search alone.
+class SilentHost final : public search::RunHost {
+ public:
+  std::string ApplicationDirectory() override { return "."; }
+  void ShowStatus(std::string_view /*text*/) override {}
+  void ShowMessage(std::string_view /*text*/) override {}
+};
+
 }  // namespace testing_support
