@@ -14,6 +14,8 @@ TEST(StatusTexts, FixedTextsAreWordForWord) {
   EXPECT_EQ(kMakingListsStatus, testing_support::kExpectedMakingLists);
   EXPECT_EQ(kBegunSearchStatus, testing_support::kExpectedBegunSearch);
   EXPECT_EQ(kDoneStatus, testing_support::kExpectedDone);
+  EXPECT_EQ(kSurveyCountingStatus, testing_support::kExpectedSurveyCounting);
+  EXPECT_EQ(kSurveyWritingStatus, testing_support::kExpectedSurveyWriting);
 }
 
 TEST(StatusTexts, CountTextHasALeadingSpaceForTheSign) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "expected_texts.h"
 #include "recording_host.h"
 #include "search/search_error.h"
 #include "temp_folder.h"
@@ -61,8 +62,9 @@ TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
   EXPECT_EQ(OutputFileCount(), 3u);
   EXPECT_EQ(host.shown,
             (std::vector<std::string>{
-                "Reading input file ...", "Counting the minimal pairs of every pair of symbols ...",
-                "Writing the survey ...",
+                std::string(testing_support::kExpectedReading),
+                std::string(testing_support::kExpectedSurveyCounting),
+                std::string(testing_support::kExpectedSurveyWriting),
                 "message: 8 symbols, 4 ordered pairs of symbols with minimal pairs, 12 minimal "
                 "pairs in all."}));
 }

@@ -13,4 +13,8 @@ inline constexpr std::string_view kExpectedMakingLists =
 inline constexpr std::string_view kExpectedBegunSearch = "Begun search for minimal pairs ...";
 inline constexpr std::string_view kExpectedDone = "Done!  Click again to exit.";
 
+inline constexpr std::string_view kExpectedSurveyCounting =
+    "Counting the minimal pairs of every pair of symbols ...";
+inline constexpr std::string_view kExpectedSurveyWriting = "Writing the survey ...";
+
 }  // namespace testing_support
