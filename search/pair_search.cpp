@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "search/hash_filter.h"
 #include "search/prefetch.h"
 #include "search/status_texts.h"
 #include "search/transcription.h"
@@ -27,47 +28,66 @@ std::uint64_t MixIn(std::uint64_t hash, std::uint64_t eight_bytes) {
   return hash ^ (hash >> 29);
 }
 
+// Calls on_hashed(n, hash_of(n)) for every n below `count` in order. Each hash
+// is made kLookAhead places ahead and handed to prefetch(hash) then, so that
+// the memory it leads to is on its way by the time it is used.
+template <typename HashOf, typename PrefetchFor, typename OnHashed>
+void ForEachHashedAhead(std::size_t count, HashOf&& hash_of, PrefetchFor&& prefetch,
+                        OnHashed&& on_hashed) {
+  std::array<std::uint64_t, kLookAhead> ahead{};
+  const auto hash_ahead = [&](std::size_t n) {
+    if (n >= count) return;
+    ahead[n % kLookAhead] = hash_of(n);
+    prefetch(ahead[n % kLookAhead]);
+  };
+  for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
+  for (std::size_t n = 0; n < count; ++n) {
+    const std::uint64_t hash = ahead[n % kLookAhead];
+    hash_ahead(n + kLookAhead);
+    on_hashed(n, hash);
+  }
+}
+
 // Second-list words grouped by the text they become after the substitution:
 // an open-addressing table of groups, each a run of word positions in
 // ascending order, the runs side by side in one array so that a first-list word
 // with many partners finds them together. The substituted texts are not kept,
 // as they would cost as much fresh memory as the words: a group is recognised
 // by substituting its first word again, once per first-list word that finds it.
-template <typename Hash>
+//
+// Most second-list words have no partner at all. A filter of the first list's
+// words turns nearly all of those away before they are indexed, so the table
+// holds little more than the words that pair: it is built from a fraction of
+// the memory and stays in the processor's caches while it is searched.
 class CandidateIndex final {
  public:
-  CandidateIndex(const WordList& words, std::span<const std::int32_t> second_list,
-                 std::string_view from, std::string_view to, Hash hash)
-      : words_(words), second_list_(second_list), from_(from), to_(to), hash_(hash) {
-    const std::size_t count = second_list_.size();
-    slots_.assign(std::bit_ceil(count / 8 + 16), Slot{});
-    filter_.assign(std::bit_ceil(count / 8 + 1), 0);
+  CandidateIndex(const WordList& words, std::span<const std::uint64_t> first_hashes,
+                 std::span<const std::int32_t> second_list, std::string_view from,
+                 std::string_view to, TextHash hash)
+      : words_(words), second_list_(second_list), from_(from), to_(to), hash_(hash), filter_(0, 0) {
+    candidates_ = CandidatesWithPartners(first_hashes);
+    const std::size_t count = candidates_.size();
+    slots_.assign(std::bit_ceil(count * 2 + 16), Slot{});
+    filter_ = HashFilter(count, 8);
     next_.assign(count, kNone);
     // Inserting from the back and prepending leaves every chain ascending.
-    std::array<std::uint64_t, kLookAhead> ahead{};
-    const auto hash_ahead = [&](std::size_t k) {
-      ahead[k % kLookAhead] = hash_(Substituted(k, scratch_));
-      PrefetchLookup(ahead[k % kLookAhead]);
-    };
-    for (std::size_t k = count; k-- > 0 && k + kLookAhead >= count;) hash_ahead(k);
-    for (std::size_t k = count; k-- > 0;) {
-      const std::uint64_t text_hash = ahead[k % kLookAhead];
-      if (k >= kLookAhead) hash_ahead(k - kLookAhead);
-      Insert(k, text_hash);
+    for (std::size_t c = count; c-- > 0;) {
+      if (c >= kLookAhead) PrefetchLookup(candidates_[c - kLookAhead].hash);
+      Insert(c);
     }
     LayOutGroups();
   }
 
   // Asks for the memory that a lookup of this hash reads, ahead of the lookup.
   void PrefetchLookup(std::uint64_t hash) const {
-    Prefetch(&filter_[FilterWord(hash)]);
+    filter_.PrefetchFor(hash);
     Prefetch(&slots_[Home(hash)]);
   }
 
   // The members whose candidate is `text` (with hash `hash`), in ascending
   // order of their word positions (PositionOf); empty when there are none.
   std::span<const std::uint32_t> Find(std::string_view text, std::uint64_t hash) {
-    if ((filter_[FilterWord(hash)] & FilterBits(hash)) != FilterBits(hash)) return {};
+    if (!filter_.MayHold(hash)) return {};
     for (std::size_t slot = Home(hash);; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
       if (entry.head == kNone) return {};
@@ -91,8 +111,8 @@ class CandidateIndex final {
   // Marks the last member of a group; word positions stay below 2^31.
   static constexpr std::uint32_t kLastMember = std::uint32_t{1} << 31;
   // Eight bytes: the high half of the hash, whose low bits also place the
-  // slot, and the group: while the table is filled, its first second-list
-  // position, whose chain next_ continues; then where its members start.
+  // slot, and the group: while the table is filled, its first candidate,
+  // whose chain next_ continues; then where its members start.
   struct Slot {
     std::uint32_t tag = 0;
     std::int32_t head = kNone;
@@ -102,15 +122,29 @@ class CandidateIndex final {
   [[nodiscard]] std::size_t Mask() const { return slots_.size() - 1; }
   [[nodiscard]] std::size_t Home(std::uint64_t hash) const { return Tag(hash) & Mask(); }
 
-  // Most first-list words have no partner. A small filter, three bits of one
-  // 64-bit word per candidate, turns most of them away without touching the
-  // larger table, which would cost a cache miss each.
-  [[nodiscard]] std::size_t FilterWord(std::uint64_t hash) const {
-    return (hash >> 32) & (filter_.size() - 1);
-  }
-  static std::uint64_t FilterBits(std::uint64_t hash) {
-    return (std::uint64_t{1} << (hash & 63)) | (std::uint64_t{1} << ((hash >> 6) & 63)) |
-           (std::uint64_t{1} << ((hash >> 12) & 63));
+  // A second-list word, by its place in the second list, and the hash of its
+  // candidate.
+  struct Candidate {
+    std::size_t k;
+    std::uint64_t hash;
+  };
+
+  // The second-list words whose candidates may be first-list words, in order.
+  std::vector<Candidate> CandidatesWithPartners(std::span<const std::uint64_t> first_hashes) {
+    HashFilter first_words(first_hashes.size(), 16);
+    for (std::size_t n = 0; n < first_hashes.size(); ++n) {
+      if (n + kLookAhead < first_hashes.size())
+        first_words.PrefetchFor(first_hashes[n + kLookAhead]);
+      first_words.Add(first_hashes[n]);
+    }
+    std::vector<Candidate> candidates;
+    ForEachHashedAhead(
+        second_list_.size(), [&](std::size_t k) { return hash_(Substituted(k, scratch_)); },
+        [&](std::uint64_t hash) { first_words.PrefetchFor(hash); },
+        [&](std::size_t k, std::uint64_t hash) {
+          if (first_words.MayHold(hash)) candidates.push_back({k, hash});
+        });
+    return candidates;
   }
 
   // The candidate of second-list position k, made in `out`.
@@ -121,24 +155,26 @@ class CandidateIndex final {
   }
 
   // Equal words give equal candidates; only differing words need substituting.
-  bool SameCandidate(std::size_t k, std::size_t other) {
+  bool SameCandidate(std::size_t c, std::size_t other_c) {
+    const std::size_t k = candidates_[c].k;
+    const std::size_t other = candidates_[other_c].k;
     const std::string_view word = words_[second_list_[k]];
     return word == words_[second_list_[other]] ||
            Substituted(k, scratch_) == Substituted(other, other_scratch_);
   }
 
-  void Insert(std::size_t k, std::uint64_t hash) {
-    filter_[FilterWord(hash)] |= FilterBits(hash);
+  void Insert(std::size_t c) {
+    const std::uint64_t hash = candidates_[c].hash;
+    filter_.Add(hash);
     for (std::size_t slot = Home(hash);; slot = (slot + 1) & Mask()) {
       Slot& entry = slots_[slot];
       if (entry.head == kNone) {
-        entry = Slot{Tag(hash), static_cast<std::int32_t>(k)};
-        if (++groups_ * 4 > slots_.size() * 3) Grow();
+        entry = Slot{Tag(hash), static_cast<std::int32_t>(c)};
         return;
       }
-      if (entry.tag == Tag(hash) && SameCandidate(k, static_cast<std::size_t>(entry.head))) {
-        next_[k] = entry.head;
-        entry.head = static_cast<std::int32_t>(k);
+      if (entry.tag == Tag(hash) && SameCandidate(c, static_cast<std::size_t>(entry.head))) {
+        next_[c] = entry.head;
+        entry.head = static_cast<std::int32_t>(c);
         return;
       }
     }
@@ -152,92 +188,115 @@ class CandidateIndex final {
       if (entry.head == kNone) continue;
       const std::int32_t first = entry.head;
       entry.head = static_cast<std::int32_t>(members_.size());
-      for (std::int32_t k = first; k != kNone; k = next_[k]) {
-        members_.push_back(static_cast<std::uint32_t>(second_list_[k]));
+      for (std::int32_t c = first; c != kNone; c = next_[c]) {
+        members_.push_back(static_cast<std::uint32_t>(second_list_[candidates_[c].k]));
       }
       members_.back() |= kLastMember;
     }
     next_ = {};
-  }
-
-  // Doubles the table; the tag alone tells each group's new place.
-  void Grow() {
-    std::vector<Slot> old(slots_.size() * 2, Slot{});
-    old.swap(slots_);
-    for (const Slot& entry : old) {
-      if (entry.head == kNone) continue;
-      std::size_t slot = entry.tag & Mask();
-      while (slots_[slot].head != kNone) slot = (slot + 1) & Mask();
-      slots_[slot] = entry;
-    }
+    candidates_ = {};
   }
 
   const WordList& words_;
   std::span<const std::int32_t> second_list_;
   std::string_view from_;
   std::string_view to_;
-  Hash hash_;
+  TextHash hash_;
   std::vector<Slot> slots_;
-  std::size_t groups_ = 0;
-  std::vector<std::uint64_t> filter_;
+  HashFilter filter_;
+  std::vector<Candidate> candidates_;
   std::vector<std::int32_t> next_;
   std::vector<std::uint32_t> members_;
   std::string scratch_;
   std::string other_scratch_;
 };
 
-template <typename Hash>
-void SearchPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
-                 OutputFile& pairs_file, RunHost& host, Hash hash) {
-  const std::span<const std::int32_t> first_list = first.positions;
-  const auto first_count = static_cast<std::int32_t>(first_list.size());
-  using Index = CandidateIndex<Hash>;
-  std::optional<Index> index;
-  if (!first_list.empty() && !second.positions.empty()) {
-    index.emplace(words, second.positions, *second.symbol.Match, *first.symbol.Match, hash);
-  }
-
-  // Hashes of the words kLookAhead places ahead, whose lookups are prefetched.
-  std::array<std::uint64_t, kLookAhead> ahead{};
-  const auto hash_ahead = [&](std::size_t n) {
-    if (!index || n >= first_list.size()) return;
-    ahead[n % kLookAhead] = hash(words[first_list[n]]);
-    index->PrefetchLookup(ahead[n % kLookAhead]);
-  };
-  for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
-
-  for (std::int32_t i = 1; i <= first_count; ++i) {
-    if (i % kProgressInterval == 0) {
-      host.ShowStatus(ProgressText(i, first_count, first.symbol.Shown));
-    }
-    if (!index) continue;
-    const auto n = static_cast<std::size_t>(i - 1);
-    const std::int32_t current = first_list[n];
-    const std::uint64_t current_hash = ahead[n % kLookAhead];
-    hash_ahead(n + kLookAhead);
-    const std::span<const std::uint32_t> partners = index->Find(words[current], current_hash);
-    // The partners lie far apart in the list: asking for all of them at once
-    // lets their cache misses overlap.
-    for (const std::uint32_t partner : partners) words.Prefetch(Index::PositionOf(partner));
-    for (const std::uint32_t partner : partners) Prefetch(words[Index::PositionOf(partner)].data());
-    for (const std::uint32_t partner : partners) {
-      pairs_file.WriteLine(words.Trimmed(current), "\t", words.Trimmed(Index::PositionOf(partner)));
-    }
-  }
-}
-
 }  // namespace
 
-std::uint64_t PairSearchHash(std::string_view text) {
-  std::uint64_t hash = text.size() * kGoldenRatio;
-  std::uint64_t eight_bytes = 0;
-  for (; text.size() >= sizeof eight_bytes; text.remove_prefix(sizeof eight_bytes)) {
-    std::memcpy(&eight_bytes, text.data(), sizeof eight_bytes);
-    hash = MixIn(hash, eight_bytes);
+class PairIndex::Search final {
+ public:
+  Search(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
+         TextHash hash)
+      : words_(words), first_list_(first.positions), shown_(first.symbol.Shown) {
+    if (first_list_.empty() || second.positions.empty()) return;
+    // Each first-list word is hashed once, for the filter that turns most
+    // second-list words away and again for its own lookup.
+    first_hashes_.reserve(first_list_.size());
+    for (const std::int32_t position : first_list_) first_hashes_.push_back(hash(words[position]));
+    index_.emplace(words, first_hashes_, second.positions, *second.symbol.Match,
+                   *first.symbol.Match, hash);
   }
-  eight_bytes = 0;
-  if (!text.empty()) std::memcpy(&eight_bytes, text.data(), text.size());
-  hash = MixIn(hash, eight_bytes);
+
+  void WritePairs(OutputFile& pairs_file, RunHost& host) {
+    const auto first_count = static_cast<std::int32_t>(first_list_.size());
+    for (std::size_t n = 0; n < first_list_.size(); ++n) {
+      const auto i = static_cast<std::int32_t>(n + 1);
+      if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, first_count, shown_));
+      if (!index_) continue;
+      if (n + kLookAhead < first_list_.size())
+        index_->PrefetchLookup(first_hashes_[n + kLookAhead]);
+      const std::int32_t current = first_list_[n];
+      const std::span<const std::uint32_t> partners =
+          index_->Find(words_[current], first_hashes_[n]);
+      // The partners lie far apart in the list: asking for all of them at once
+      // lets their cache misses overlap.
+      for (const std::uint32_t partner : partners)
+        words_.Prefetch(CandidateIndex::PositionOf(partner));
+      for (const std::uint32_t partner : partners) {
+        Prefetch(words_[CandidateIndex::PositionOf(partner)].data());
+      }
+      for (const std::uint32_t partner : partners) {
+        pairs_file.WriteLine(words_.Trimmed(current), "\t",
+                             words_.Trimmed(CandidateIndex::PositionOf(partner)));
+      }
+    }
+  }
+
+ private:
+  const WordList& words_;
+  std::span<const std::int32_t> first_list_;
+  std::string_view shown_;
+  std::vector<std::uint64_t> first_hashes_;
+  std::optional<CandidateIndex> index_;
+};
+
+PairIndex::PairIndex(const WordList& words, const PairSearchSide& first,
+                     const PairSearchSide& second, TextHash hash)
+    : search_(std::make_unique<Search>(words, first, second, hash)) {}
+PairIndex::PairIndex(PairIndex&&) noexcept = default;
+PairIndex& PairIndex::operator=(PairIndex&&) noexcept = default;
+PairIndex::~PairIndex() = default;
+
+void WriteIndexedPairs(PairIndex& index, OutputFile& pairs_file, RunHost& host) {
+  index.search_->WritePairs(pairs_file, host);
+}
+
+std::uint64_t PairSearchHash(std::string_view text) {
+  // Fixed-size loads only, the last one overlapping the one before, so that a
+  // short word costs a few instructions and no call.
+  const auto load = [&](std::size_t offset) {
+    std::uint64_t eight_bytes = 0;
+    std::memcpy(&eight_bytes, text.data() + offset, sizeof eight_bytes);
+    return eight_bytes;
+  };
+  const auto load4 = [&](std::size_t offset) {
+    std::uint32_t four_bytes = 0;
+    std::memcpy(&four_bytes, text.data() + offset, sizeof four_bytes);
+    return std::uint64_t{four_bytes};
+  };
+  const std::size_t size = text.size();
+  std::uint64_t hash = size * kGoldenRatio;
+  if (size >= 8) {
+    for (std::size_t offset = 0; offset + 8 < size; offset += 8) hash = MixIn(hash, load(offset));
+    hash = MixIn(hash, load(size - 8));
+  } else if (size >= 4) {
+    hash = MixIn(hash, (load4(0) << 32) | load4(size - 4));
+  } else if (size > 0) {
+    const auto byte = [&](std::size_t offset) {
+      return std::uint64_t{static_cast<unsigned char>(text[offset])};
+    };
+    hash = MixIn(hash, (byte(0) << 16) | (byte(size / 2) << 8) | byte(size - 1));
+  }
   // Spread every input bit over the high half, which places the slot.
   hash *= kGoldenRatio;
   return hash ^ (hash >> 31);
@@ -245,14 +304,14 @@ std::uint64_t PairSearchHash(std::string_view text) {
 
 void FindPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
                OutputFile& pairs_file, RunHost& host) {
-  SearchPairs(words, first, second, pairs_file, host,
-              [](std::string_view text) { return PairSearchHash(text); });
+  FindPairsWithHash(words, first, second, pairs_file, host, PairSearchHash);
 }
 
 void FindPairsWithHash(const WordList& words, const PairSearchSide& first,
                        const PairSearchSide& second, OutputFile& pairs_file, RunHost& host,
                        TextHash text_hash) {
-  SearchPairs(words, first, second, pairs_file, host, text_hash);
+  PairIndex index(words, first, second, text_hash);
+  WriteIndexedPairs(index, pairs_file, host);
 }
 
 }  // namespace search

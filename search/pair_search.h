@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -18,6 +19,32 @@ struct PairSearchSide {
   std::span<const std::int32_t> positions;
 };
 
+// The hash that places texts in a pair search's index. Any function gives the
+// same pairs, which tests check with poor ones.
+using TextHash = std::uint64_t (*)(std::string_view text);
+// The hash that FindPairs uses.
+std::uint64_t PairSearchHash(std::string_view text);
+
+// The part of a pair search that reads and writes no file and shows nothing:
+// every first-list word hashed, and the second-list words that may pair
+// indexed by the text they become after the substitution. It only reads the
+// words, the positions and the symbols, which must stay in place and unchanged
+// until the index is gone; so it can be built on another thread while the
+// lists are written.
+class PairIndex final {
+ public:
+  PairIndex(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
+            TextHash hash = PairSearchHash);
+  PairIndex(PairIndex&&) noexcept;
+  PairIndex& operator=(PairIndex&&) noexcept;
+  ~PairIndex();
+
+ private:
+  friend void WriteIndexedPairs(PairIndex& index, OutputFile& pairs_file, RunHost& host);
+  class Search;
+  std::unique_ptr<Search> search_;
+};
+
 // Writes one line "first word<TAB>second word" for every pair in which the
 // second-list word, with `second` replaced by `first`, is exactly the
 // first-list word. Lines come in the order of comparing every first-list word
@@ -29,16 +56,13 @@ struct PairSearchSide {
 // so each second-list word is substituted once and indexed by the result; each
 // first-list word then looks up its partners, which the index keeps in
 // second-list order. Same lines, same order, same progress texts.
+void WriteIndexedPairs(PairIndex& index, OutputFile& pairs_file, RunHost& host);
+
+// PairIndex and WriteIndexedPairs in one.
 void FindPairs(const WordList& words, const PairSearchSide& first, const PairSearchSide& second,
                OutputFile& pairs_file, RunHost& host);
-
-// FindPairs with the hash that places the candidates in the index. Any
-// function gives the same output, which tests check with poor ones.
-using TextHash = std::uint64_t (*)(std::string_view text);
 void FindPairsWithHash(const WordList& words, const PairSearchSide& first,
                        const PairSearchSide& second, OutputFile& pairs_file, RunHost& host,
                        TextHash text_hash);
-// The hash that FindPairs uses.
-std::uint64_t PairSearchHash(std::string_view text);
 
 }  // namespace search

@@ -1,7 +1,9 @@
 #include "search/search_run.h"
 
+#include <future>
 #include <new>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "search/output_file.h"
@@ -48,28 +50,41 @@ auto Writing(const std::string& path, Stage&& stage) {
   }
 }
 
-// Writes every word that contains `symbol` to the file at `path`, one padded
-// word per line, and returns the words' positions. `status`, unless empty, is
-// shown once the file is open.
-std::vector<std::int32_t> WriteSymbolList(const std::string& path, const WordList& words,
-                                          const SearchSymbol& symbol, RunHost& host,
-                                          std::string_view status) {
-  return Writing(path, [&] {
+// The positions of the words that contain `symbol`, in order.
+std::vector<std::int32_t> SelectWords(const WordList& words, const SearchSymbol& symbol) {
+  if (!symbol.Match) return {};
+  return SelectWordsContaining(words, *symbol.Match);
+}
+
+// Writes the file at `path`, one padded word per line: the words at
+// `positions`, which `before_writing` may fill as it runs once the file is open.
+template <typename BeforeWriting>
+void WriteSymbolList(const std::string& path, const WordList& words,
+                     const std::vector<std::int32_t>& positions, BeforeWriting&& before_writing) {
+  Writing(path, [&] {
     OutputFile file(path);
-    if (!status.empty()) host.ShowStatus(status);
-    std::vector<std::int32_t> positions;
-    if (symbol.Match) positions = SelectWordsContaining(words, *symbol.Match);
+    before_writing();
     for (const std::int32_t position : positions) file.WriteLine(words[position]);
     file.Close();
-    return positions;
   });
 }
 
-void WritePairs(const std::string& path, const SearchState& state, const SearchSymbol& first,
-                const SearchSymbol& second, RunHost& host) {
+// Runs `work` on a thread of its own, or, where no thread can be started, when
+// its result is asked for. Work run ahead only reads what it is given.
+template <typename Work>
+auto RunAhead(Work work) {
+  try {
+    return std::async(std::launch::async, std::move(work));
+  } catch (const std::system_error&) {
+    return std::async(std::launch::deferred, std::move(work));
+  }
+}
+
+void WritePairs(const std::string& path, std::future<PairIndex>& pair_index, RunHost& host) {
   Writing(path, [&] {
     OutputFile file(path);
-    FindPairs(state.Words, {first, state.FirstList}, {second, state.SecondList}, file, host);
+    PairIndex index = pair_index.get();  // its running out of memory counts as this file's
+    WriteIndexedPairs(index, file, host);
     file.Close();
   });
 }
@@ -113,17 +128,31 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
   const SearchSymbol first = MakeSearchSymbol(first_text, list.encoding);
   const SearchSymbol second = MakeSearchSymbol(second_text, list.encoding);
 
-  std::vector<std::int32_t> first_list =
-      WriteSymbolList(paths.first_list, list.words, first, host, kMakingListsStatus);
+  const WordList& words = list.words;
+  std::vector<std::int32_t> first_list;
+  std::vector<std::int32_t> second_list;
+  // Declared after everything it reads, so that an early end waits for it.
+  std::future<PairIndex> pair_index;
+  WriteSymbolList(paths.first_list, words, first_list, [&] {
+    host.ShowStatus(kMakingListsStatus);
+    auto second_selected = RunAhead([&] { return SelectWords(words, second); });
+    first_list = SelectWords(words, first);
+    second_list = second_selected.get();
+    // Built while the lists are written.
+    pair_index = RunAhead([&words, first_side = PairSearchSide{first, first_list},
+                           second_side = PairSearchSide{second, second_list}] {
+      return PairIndex(words, first_side, second_side);
+    });
+  });
   WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
-  std::vector<std::int32_t> second_list =
-      WriteSymbolList(written.second_list, list.words, second, host, {});
+  WriteSymbolList(written.second_list, words, second_list, [] {});
+
+  host.ShowMessage(SummaryText(static_cast<std::int32_t>(first_list.size()), first.Shown,
+                               static_cast<std::int32_t>(second_list.size()), second.Shown));
+  host.ShowStatus(kBegunSearchStatus);
+  WritePairs(paths.pairs, pair_index, host);
   FillState(state, std::move(list.words), word_count, std::move(first_list),
             std::move(second_list));
-
-  host.ShowMessage(SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
-  host.ShowStatus(kBegunSearchStatus);
-  WritePairs(paths.pairs, state, first, second, host);
   host.ShowStatus(kDoneStatus);
   return written;
 }

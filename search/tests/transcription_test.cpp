@@ -64,6 +64,10 @@ class SubstituteSymbolTest : public ::testing::TestWithParam<SubstituteCase> {};
 TEST_P(SubstituteSymbolTest, ReplacesLeftmostFirstWithoutRescanning) {
   const auto& c = GetParam();
   EXPECT_EQ(SubstituteSymbol(c.word, c.from, c.to), c.expected);
+  // A long word is scanned another way than the few bytes of a usual one.
+  std::string long_prefix;
+  for (int i = 0; i < 30; ++i) long_prefix += " AA";
+  EXPECT_EQ(SubstituteSymbol(long_prefix + c.word, c.from, c.to), long_prefix + c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
