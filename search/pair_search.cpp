@@ -10,6 +10,7 @@
 
 #include "search/hash_filter.h"
 #include "search/prefetch.h"
+#include "search/run_ahead.h"
 #include "search/status_texts.h"
 #include "search/transcription.h"
 
@@ -28,24 +29,53 @@ std::uint64_t MixIn(std::uint64_t hash, std::uint64_t eight_bytes) {
   return hash ^ (hash >> 29);
 }
 
-// Calls on_hashed(n, hash_of(n)) for every n below `count` in order. Each hash
-// is made kLookAhead places ahead and handed to prefetch(hash) then, so that
-// the memory it leads to is on its way by the time it is used.
+// Calls on_hashed(n, hash_of(n)) for every n in [begin, end) in order. Each
+// hash is made kLookAhead places ahead and handed to prefetch(hash) then, so
+// that the memory it leads to is on its way by the time it is used.
 template <typename HashOf, typename PrefetchFor, typename OnHashed>
-void ForEachHashedAhead(std::size_t count, HashOf&& hash_of, PrefetchFor&& prefetch,
-                        OnHashed&& on_hashed) {
+void ForEachHashedAhead(std::size_t begin, std::size_t end, HashOf&& hash_of,
+                        PrefetchFor&& prefetch, OnHashed&& on_hashed) {
   std::array<std::uint64_t, kLookAhead> ahead{};
   const auto hash_ahead = [&](std::size_t n) {
-    if (n >= count) return;
+    if (n >= end) return;
     ahead[n % kLookAhead] = hash_of(n);
     prefetch(ahead[n % kLookAhead]);
   };
-  for (std::size_t n = 0; n < kLookAhead; ++n) hash_ahead(n);
-  for (std::size_t n = 0; n < count; ++n) {
+  for (std::size_t n = begin; n < begin + kLookAhead; ++n) hash_ahead(n);
+  for (std::size_t n = begin; n < end; ++n) {
     const std::uint64_t hash = ahead[n % kLookAhead];
     hash_ahead(n + kLookAhead);
     on_hashed(n, hash);
   }
+}
+
+// Lists from this many words on are worked through on two threads.
+constexpr std::size_t kSplitFrom = 64;
+
+// Runs work(begin, end) over [0, count) in two halves at once, the later
+// half on a thread of its own, when there is enough to share (a thread costs
+// less than a tenth of a millisecond); otherwise as one.
+template <typename Work>
+void InTwoHalves(std::size_t count, Work&& work) {
+  if (count < kSplitFrom) {
+    work(std::size_t{0}, count);
+    return;
+  }
+  auto later = RunAhead([&] { work(count / 2, count); });
+  work(std::size_t{0}, count / 2);
+  later.get();
+}
+
+// The vectors that work(begin, end) makes for InTwoHalves, joined in order.
+template <typename Work>
+auto JoinedInTwoHalves(std::size_t count, Work&& work) {
+  decltype(work(std::size_t{0}, count)) earlier;
+  decltype(earlier) later;
+  InTwoHalves(count, [&](std::size_t begin, std::size_t end) {
+    (begin == 0 ? earlier : later) = work(begin, end);
+  });
+  earlier.insert(earlier.end(), later.begin(), later.end());
+  return earlier;
 }
 
 // Second-list words grouped by the text they become after the substitution:
@@ -86,16 +116,17 @@ class CandidateIndex final {
 
   // The members whose candidate is `text` (with hash `hash`), in ascending
   // order of their word positions (PositionOf); empty when there are none.
-  std::span<const std::uint32_t> Find(std::string_view text, std::uint64_t hash) {
+  std::span<const std::uint32_t> Find(std::string_view text, std::uint64_t hash,
+                                      std::string& scratch) const {
     if (!filter_.MayHold(hash)) return {};
     for (std::size_t slot = Home(hash);; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
       if (entry.head == kNone) return {};
       if (entry.tag != Tag(hash)) continue;
       const std::uint32_t* const first = members_.data() + entry.head;
-      scratch_.clear();
-      AppendSubstituted(scratch_, words_[PositionOf(*first)], from_, to_);
-      if (scratch_ != text) continue;
+      scratch.clear();
+      AppendSubstituted(scratch, words_[PositionOf(*first)], from_, to_);
+      if (scratch != text) continue;
       const std::uint32_t* last = first;
       while ((*last & kLastMember) == 0) ++last;
       return {first, last + 1};
@@ -137,14 +168,17 @@ class CandidateIndex final {
         first_words.PrefetchFor(first_hashes[n + kLookAhead]);
       first_words.Add(first_hashes[n]);
     }
-    std::vector<Candidate> candidates;
-    ForEachHashedAhead(
-        second_list_.size(), [&](std::size_t k) { return hash_(Substituted(k, scratch_)); },
-        [&](std::uint64_t hash) { first_words.PrefetchFor(hash); },
-        [&](std::size_t k, std::uint64_t hash) {
-          if (first_words.MayHold(hash)) candidates.push_back({k, hash});
-        });
-    return candidates;
+    return JoinedInTwoHalves(second_list_.size(), [&](std::size_t begin, std::size_t end) {
+      std::vector<Candidate> found;
+      std::string scratch;
+      ForEachHashedAhead(
+          begin, end, [&](std::size_t k) { return hash_(Substituted(k, scratch)); },
+          [&](std::uint64_t hash) { first_words.PrefetchFor(hash); },
+          [&](std::size_t k, std::uint64_t hash) {
+            if (first_words.MayHold(hash)) found.push_back({k, hash});
+          });
+      return found;
+    });
   }
 
   // The candidate of second-list position k, made in `out`.
@@ -208,7 +242,7 @@ class CandidateIndex final {
   std::vector<std::int32_t> next_;
   std::vector<std::uint32_t> members_;
   std::string scratch_;
-  std::string other_scratch_;
+  std::string other_scratch_;  // for building the index only
 };
 
 }  // namespace
@@ -221,42 +255,77 @@ class PairIndex::Search final {
     if (first_list_.empty() || second.positions.empty()) return;
     // Each first-list word is hashed once, for the filter that turns most
     // second-list words away and again for its own lookup.
-    first_hashes_.reserve(first_list_.size());
-    for (const std::int32_t position : first_list_) first_hashes_.push_back(hash(words[position]));
-    index_.emplace(words, first_hashes_, second.positions, *second.symbol.Match,
-                   *first.symbol.Match, hash);
+    first_hashes_ = std::make_unique_for_overwrite<std::uint64_t[]>(first_list_.size());
+    InTwoHalves(first_list_.size(), [&](std::size_t begin, std::size_t end) {
+      for (std::size_t n = begin; n < end; ++n) first_hashes_[n] = hash(words[first_list_[n]]);
+    });
+    index_.emplace(words, std::span(first_hashes_.get(), first_list_.size()), second.positions,
+                   *second.symbol.Match, *first.symbol.Match, hash);
   }
 
   void WritePairs(OutputFile& pairs_file, RunHost& host) {
-    const auto first_count = static_cast<std::int32_t>(first_list_.size());
-    for (std::size_t n = 0; n < first_list_.size(); ++n) {
+    const std::size_t count = first_list_.size();
+    const auto first_count = static_cast<std::int32_t>(count);
+    const auto show_progress = [&](std::size_t n) {  // before the (n + 1)-th word
       const auto i = static_cast<std::int32_t>(n + 1);
       if (i % kProgressInterval == 0) host.ShowStatus(ProgressText(i, first_count, shown_));
-      if (!index_) continue;
-      if (n + kLookAhead < first_list_.size())
-        index_->PrefetchLookup(first_hashes_[n + kLookAhead]);
-      const std::int32_t current = first_list_[n];
-      const std::span<const std::uint32_t> partners =
-          index_->Find(words_[current], first_hashes_[n]);
-      // The partners lie far apart in the list: asking for all of them at once
-      // lets their cache misses overlap.
-      for (const std::uint32_t partner : partners)
-        words_.Prefetch(CandidateIndex::PositionOf(partner));
-      for (const std::uint32_t partner : partners) {
-        Prefetch(words_[CandidateIndex::PositionOf(partner)].data());
-      }
-      for (const std::uint32_t partner : partners) {
-        pairs_file.WriteLine(words_.Trimmed(current), "\t",
-                             words_.Trimmed(CandidateIndex::PositionOf(partner)));
-      }
+    };
+    if (!index_) {
+      for (std::size_t n = 0; n < count; ++n) show_progress(n);
+      return;
+    }
+    // The words are looked up in two halves at once; the pairs are written, and
+    // the progress shown, in order as ever.
+    const std::vector<Found> found = JoinedInTwoHalves(
+        count, [&](std::size_t begin, std::size_t end) { return Look(begin, end); });
+    auto next = found.begin();
+    for (std::size_t n = 0; n < count; ++n) {
+      show_progress(n);
+      if (next == found.end() || next->n != n) continue;
+      WritePartners(pairs_file, first_list_[n], next->partners);
+      ++next;
     }
   }
 
  private:
+  // A first-list word, by its place in the first list, and its partners.
+  struct Found {
+    std::size_t n;
+    std::span<const std::uint32_t> partners;
+  };
+
+  // The first-list words in [begin, end) that have partners, in order.
+  std::vector<Found> Look(std::size_t begin, std::size_t end) const {
+    std::vector<Found> found;
+    std::string scratch;
+    for (std::size_t n = begin; n < end; ++n) {
+      if (n + kLookAhead < end) index_->PrefetchLookup(first_hashes_[n + kLookAhead]);
+      const auto partners = index_->Find(words_[first_list_[n]], first_hashes_[n], scratch);
+      if (!partners.empty()) found.push_back({n, partners});
+    }
+    return found;
+  }
+
+  void WritePartners(OutputFile& pairs_file, std::int32_t current,
+                     std::span<const std::uint32_t> partners) const {
+    // The partners lie far apart in the list: asking for all of them at once
+    // lets their cache misses overlap.
+    for (const std::uint32_t partner : partners) {
+      words_.Prefetch(CandidateIndex::PositionOf(partner));
+    }
+    for (const std::uint32_t partner : partners) {
+      Prefetch(words_[CandidateIndex::PositionOf(partner)].data());
+    }
+    for (const std::uint32_t partner : partners) {
+      pairs_file.WriteLine(words_.Trimmed(current), "\t",
+                           words_.Trimmed(CandidateIndex::PositionOf(partner)));
+    }
+  }
+
   const WordList& words_;
   std::span<const std::int32_t> first_list_;
   std::string_view shown_;
-  std::vector<std::uint64_t> first_hashes_;
+  std::unique_ptr<std::uint64_t[]> first_hashes_;
   std::optional<CandidateIndex> index_;
 };
 

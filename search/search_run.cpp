@@ -3,13 +3,13 @@
 #include <future>
 #include <new>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "search/output_file.h"
 #include "search/output_names.h"
 #include "search/pair_search.h"
 #include "search/platform.h"
+#include "search/run_ahead.h"
 #include "search/search_error.h"
 #include "search/search_symbol.h"
 #include "search/status_texts.h"
@@ -67,17 +67,6 @@ void WriteSymbolList(const std::string& path, const WordList& words,
     for (const std::int32_t position : positions) file.WriteLine(words[position]);
     file.Close();
   });
-}
-
-// Runs `work` on a thread of its own, or, where no thread can be started, when
-// its result is asked for. Work run ahead only reads what it is given.
-template <typename Work>
-auto RunAhead(Work work) {
-  try {
-    return std::async(std::launch::async, std::move(work));
-  } catch (const std::system_error&) {
-    return std::async(std::launch::deferred, std::move(work));
-  }
 }
 
 void WritePairs(const std::string& path, std::future<PairIndex>& pair_index, RunHost& host) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <future>
+#include <system_error>
+#include <utility>
+
+namespace search {
+
+// Runs `work` on a thread of its own, or, where no thread can be started, when
+// its result is asked for. An exception it throws comes out of get(). The
+// future waits for the work when it goes, so everything the work reads must be
+// declared before the future.
+template <typename Work>
+auto RunAhead(Work work) {
+  try {
+    return std::async(std::launch::async, std::move(work));
+  } catch (const std::system_error&) {
+    return std::async(std::launch::deferred, std::move(work));
+  }
+}
+
+}  // namespace search
