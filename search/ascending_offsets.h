@@ -34,6 +34,15 @@ class AscendingOffsets final {
     low_.push_back(static_cast<std::uint32_t>(offset));
   }
 
+  // Appends every offset of `later`, none of which is below the last one here.
+  void AppendAll(const AscendingOffsets& later) {
+    if (steps_.empty() && later.steps_.empty()) {
+      low_.insert(low_.end(), later.low_.begin(), later.low_.end());
+      return;
+    }
+    for (std::size_t index = 0; index < later.size(); ++index) Append(later[index]);
+  }
+
   [[nodiscard]] std::size_t operator[](std::size_t index) const {
     if (steps_.empty()) return low_[index];
     const auto high = static_cast<std::uint64_t>(

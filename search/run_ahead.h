@@ -2,6 +2,7 @@
 
 #include <future>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 
 namespace search {
@@ -16,6 +17,21 @@ auto RunAhead(Work work) {
     return std::async(std::launch::async, std::move(work));
   } catch (const std::system_error&) {
     return std::async(std::launch::deferred, std::move(work));
+  }
+}
+
+// Runs `here` on this thread while `later` runs on one of its own, and returns
+// here()'s result once both are done.
+template <typename Here, typename Later>
+auto BothAtOnce(Here&& here, Later later) {
+  auto later_done = RunAhead(std::move(later));
+  if constexpr (std::is_void_v<decltype(here())>) {
+    here();
+    later_done.get();
+  } else {
+    auto result = here();
+    later_done.get();
+    return result;
   }
 }
 

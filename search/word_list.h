@@ -33,6 +33,12 @@ class WordList final {
     starts_.Append(start);
     ends_.Append(end);
   }
+  // Marks the words of `later`, a list that has only marked words of the same
+  // text, after those marked here.
+  void MarkWordsOf(const WordList& later) {
+    starts_.AppendAll(later.starts_);
+    ends_.AppendAll(later.ends_);
+  }
   // Takes over the text that the marked words refer to.
   void AdoptText(TextBuffer text) { text_ = std::move(text); }
 

@@ -7,8 +7,10 @@
 #include <memory>
 #include <new>
 #include <string_view>
+#include <utility>
 
 #include "search/platform.h"
+#include "search/run_ahead.h"
 #include "search/search_error.h"
 
 namespace search {
@@ -58,40 +60,36 @@ TextBuffer ReadWholeFile(const std::string& path, std::string_view prefix) {
   return text;
 }
 
-// Room for every line of `lines` at once, so the word list is never moved
-// while it grows: each line end counts as a line, a bound that the room left
-// over by CR LF pairs does not cost, as memory that is never written is never
-// handed out.
-void ReserveForLines(std::string_view lines, WordList& words) {
+// Each line end counts as a line: a bound for the room the words need, which
+// the room left over by CR LF pairs does not cost, as memory that is never
+// written is never handed out.
+std::size_t CountLineEnds(std::string_view lines) {
   // One pass that counts both kinds, which the compiler can do many bytes at a time.
   std::size_t ends = 0;
   for (const char byte : lines) ends += static_cast<std::size_t>(byte == '\n') + (byte == '\r');
-  words.ReserveWords(ends + 1);
+  return ends;
 }
 
-// Turns every line end of text[from, size - 1) into a space and marks each
-// line, trimmed, as a padded word: the space before the line's first symbol and
-// the one after its last already stand there. text[from - 1] and the last byte
-// are spaces, so every line has both.
-void MarkLines(TextBuffer& text, std::size_t from, WordList& words) {
-  const std::size_t end_of_lines = text.size() - 1;
-  const std::string_view view = text.view().substr(0, end_of_lines);
-  ReserveForLines(view.substr(from), words);
+// Turns every line end of text[from, to) into a space and marks each line,
+// trimmed, as a padded word: the space before the line's first symbol and the
+// one after its last already stand there. text[from - 1] is a space or a line
+// end that becomes one, and text[to] is a space or ends the last line.
+void MarkLines(TextBuffer& text, std::size_t from, std::size_t to, WordList& words) {
+  const std::string_view view = text.view().substr(0, to);
   // The next CR and the next LF are each looked up once per occurrence, so a
   // file with only one kind of line end is still read in linear time.
   std::size_t next_cr = view.find('\r', from);
   std::size_t next_lf = view.find('\n', from);
   std::size_t line = from;
-  while (line < end_of_lines) {
+  while (line < to) {
     if (next_cr < line) next_cr = view.find('\r', line);
     if (next_lf < line) next_lf = view.find('\n', line);
-    const std::size_t line_end = std::min({next_cr, next_lf, end_of_lines});
+    const std::size_t line_end = std::min({next_cr, next_lf, to});
     std::size_t next_line = line_end + 1;
-    if (line_end < end_of_lines && text[line_end] == '\r' && next_line < end_of_lines &&
-        text[next_line] == '\n') {
+    if (line_end < to && text[line_end] == '\r' && next_line < to && text[next_line] == '\n') {
       text[next_line++] = ' ';
     }
-    if (line_end < end_of_lines) text[line_end] = ' ';
+    if (line_end < to) text[line_end] = ' ';
 
     std::size_t first = line;
     std::size_t last = line_end;  // one past the last non-space byte
@@ -104,6 +102,46 @@ void MarkLines(TextBuffer& text, std::size_t from, WordList& words) {
     }
     line = next_line;
   }
+}
+
+// From this many bytes on, the lines are marked in two halves at once.
+constexpr std::size_t kSplitFrom = std::size_t{1} << 16;
+
+// Marks the lines of text[from, size - 1), whose last byte is a space, and
+// tells whether they are valid UTF-8. A long text is split just after the
+// first LF past its middle and its halves are worked through at once, the
+// later into a list of its own that then joins the first: a line never
+// straddles the split, nor does a CR LF pair or a UTF-8 sequence.
+bool MarkAllLines(TextBuffer& text, std::size_t from, WordList& words) {
+  const std::size_t end_of_lines = text.size() - 1;
+  const std::string_view view = text.view();
+  std::size_t split = end_of_lines;
+  if (end_of_lines - from >= kSplitFrom) {
+    const std::size_t middle_lf = view.find('\n', from + (end_of_lines - from) / 2);
+    if (middle_lf < end_of_lines) split = middle_lf + 1;
+  }
+  const auto look_over = [&](std::size_t begin, std::size_t end) {
+    const std::string_view lines = view.substr(begin, end - begin);
+    return std::pair{CountLineEnds(lines), IsValidUtf8(lines)};
+  };
+  if (split == end_of_lines) {
+    const auto [line_ends, valid_utf8] = look_over(from, end_of_lines);
+    words.ReserveWords(line_ends + 1);
+    MarkLines(text, from, end_of_lines, words);
+    return valid_utf8;
+  }
+  std::pair<std::size_t, bool> later_look;
+  const auto [line_ends, valid_utf8] = BothAtOnce(
+      [&] { return look_over(from, split); }, [&] { later_look = look_over(split, end_of_lines); });
+  words.ReserveWords(line_ends + later_look.first + 1);
+  WordList later_words;
+  BothAtOnce([&] { MarkLines(text, from, split, words); },
+             [&] {
+               later_words.ReserveWords(later_look.first + 1);
+               MarkLines(text, split, end_of_lines, later_words);
+             });
+  words.MarkWordsOf(later_words);
+  return valid_utf8 && later_look.second;
 }
 
 WordListFile ReadWords(const std::string& path) {
@@ -120,9 +158,8 @@ WordListFile ReadWords(const std::string& path) {
     text[first_line - 1] = ' ';
   }
   text.Append(' ');  // after a last line without a line end
-  const bool valid_utf8 = IsValidUtf8(text.view().substr(first_line));
   WordListFile list;
-  MarkLines(text, first_line, list.words);
+  const bool valid_utf8 = MarkAllLines(text, first_line, list.words);
   list.words.AdoptText(std::move(text));
   list.encoding = valid_utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
   return list;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,48 @@ TEST(ReadWordList, NamesAMissingFileAndTheReason) {
   } catch (const SearchError& error) {
     EXPECT_EQ(error.what(),
               "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
+  }
+}
+
+// The padded lines of `bytes` as a reader that takes one byte at a time sees
+// them: a line ends at CR LF, CR or LF.
+std::vector<std::string> LinesOneByteAtATime(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  const auto end_line = [&] {
+    const std::size_t first = line.find_first_not_of(' ');
+    lines.push_back(first == std::string::npos
+                        ? "  "
+                        : " " + line.substr(first, line.find_last_not_of(' ') + 1 - first) + " ");
+    line.clear();
+  };
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' || bytes[i] == '\n') {
+      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      end_line();
+    } else {
+      line += bytes[i];
+    }
+  }
+  if (!line.empty()) end_line();
+  return lines;
+}
+
+// A long list is read in two halves at once, split at a line end near its
+// middle; wherever that falls, among CR LF pairs, lone CRs, blank lines and
+// spaces, the lines must come out as one reader would see them.
+TEST(ReadWordList, LongListsReadInHalvesKeepEveryLine) {
+  const std::vector<std::string> pieces = {"K", "AE1", " ", "  ", "\n", "\r\n", "\r", "\n\r"};
+  std::mt19937 random(11);
+  TempFolder folder;
+  for (int round = 0; round < 30; ++round) {
+    std::string bytes;
+    while (bytes.size() < 70000) {
+      bytes += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+    }
+    folder.Write("in.txt", bytes);
+    ASSERT_EQ(WordsOf(ReadWordList(folder.utf8() + "/in.txt").words), LinesOneByteAtATime(bytes))
+        << "round " << round;
   }
 }
 
