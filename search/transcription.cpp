@@ -1,5 +1,8 @@
 #include "search/transcription.h"
 
+#include <array>
+#include <cstring>
+
 namespace search {
 
 // A padded symbol starts with a space, the most common character of a word, so
@@ -36,23 +39,42 @@ bool ContainsSymbol(std::string_view padded_word, std::string_view padded_symbol
 
 namespace {
 
-// The leftmost `symbol` at or after `from` in a short padded word, by a plain
-// scan that looks at the symbol's second byte first: it is the first byte of
-// its first symbol, rarer than the space before it. Cheaper than the calls of
-// FindSymbol on the few bytes of a word.
-std::size_t FindSymbolInShortWord(std::string_view padded_word, std::string_view symbol,
-                                  std::size_t from) {
-  const std::size_t size = symbol.size();
-  for (std::size_t at = from; at + size <= padded_word.size(); ++at) {
-    if (padded_word[at + 1] != symbol[1] || padded_word[at] != symbol[0]) continue;
-    std::size_t same = 2;  // a byte loop: a call to memcmp costs more for so few
-    while (same < size && padded_word[at + same] == symbol[same]) ++same;
-    if (same == size) return at;
-  }
-  return std::string_view::npos;
-}
-
 constexpr std::size_t kShortWord = 64;
+constexpr std::size_t kShortResult = 1024;
+
+// AppendSubstituted for a word of a few bytes, whose result fits kShortResult:
+// memchr finds the places of the symbol's second byte (the first byte of its
+// first symbol, rarer than the space before it), and the pieces between are
+// copied whole. Millions of words are substituted in a large search, where a
+// call per piece to find, compare and append costs more than the bytes.
+void AppendSubstitutedShort(std::string& out, std::string_view padded_word, std::string_view from,
+                            std::string_view to) {
+  std::array<char, kShortResult> result;
+  std::size_t size = 0;
+  const auto put = [&](const char* bytes, std::size_t count) {
+    if (count != 0) std::memcpy(result.data() + size, bytes, count);
+    size += count;
+  };
+  std::size_t copied = 0;  // padded_word[0, copied) is in result
+  std::size_t look = 1;    // where to look for from[1] next
+  while (look < padded_word.size()) {
+    const void* found = std::memchr(padded_word.data() + look, from[1], padded_word.size() - look);
+    if (found == nullptr) break;
+    const auto at =
+        static_cast<std::size_t>(static_cast<const char*>(found) - padded_word.data()) - 1;
+    look = at + 2;
+    if (at + from.size() > padded_word.size()) break;
+    std::size_t same = 0;
+    while (same < from.size() && padded_word[at + same] == from[same]) ++same;
+    if (same != from.size()) continue;
+    put(padded_word.data() + copied, at - copied);
+    put(to.data(), to.size());
+    copied = at + from.size();
+    look = copied + 1;
+  }
+  put(padded_word.data() + copied, padded_word.size() - copied);
+  out.append(result.data(), size);
+}
 
 }  // namespace
 
@@ -62,13 +84,15 @@ void AppendSubstituted(std::string& out, std::string_view padded_word, std::stri
     out += padded_word;
     return;
   }
-  const bool short_word = padded_word.size() <= kShortWord && from.size() >= 2;
-  const auto find = [&](std::size_t at) {
-    return short_word ? FindSymbolInShortWord(padded_word, from, at)
-                      : FindSymbol(padded_word, from, at);
-  };
+  // Matches do not overlap, so there are at most size / from.size() of them.
+  if (from.size() >= 2 && padded_word.size() <= kShortWord &&
+      padded_word.size() + padded_word.size() / from.size() * to.size() <= kShortResult) {
+    AppendSubstitutedShort(out, padded_word, from, to);
+    return;
+  }
   std::size_t pos = 0;
-  for (auto hit = find(0); hit != std::string_view::npos; hit = find(pos)) {
+  for (auto hit = FindSymbol(padded_word, from, 0); hit != std::string_view::npos;
+       hit = FindSymbol(padded_word, from, pos)) {
     out.append(padded_word, pos, hit - pos);
     out += to;
     pos = hit + from.size();
