@@ -114,19 +114,23 @@ class CandidateIndex final {
     Prefetch(&slots_[Home(hash)]);
   }
 
+  // Room for making one candidate, one per thread.
+  struct Scratch {
+    std::string word;
+    std::string candidate;
+  };
+
   // The members whose candidate is `text` (with hash `hash`), in ascending
   // order of their word positions (PositionOf); empty when there are none.
   std::span<const std::uint32_t> Find(std::string_view text, std::uint64_t hash,
-                                      std::string& scratch) const {
+                                      Scratch& scratch) const {
     if (!filter_.MayHold(hash)) return {};
     for (std::size_t slot = Home(hash);; slot = (slot + 1) & Mask()) {
       const Slot& entry = slots_[slot];
       if (entry.head == kNone) return {};
       if (entry.tag != Tag(hash)) continue;
       const std::uint32_t* const first = members_.data() + entry.head;
-      scratch.clear();
-      AppendSubstituted(scratch, words_[PositionOf(*first)], from_, to_);
-      if (scratch != text) continue;
+      if (CandidateOf(PositionOf(*first), scratch) != text) continue;
       const std::uint32_t* last = first;
       while ((*last & kLastMember) == 0) ++last;
       return {first, last + 1};
@@ -170,9 +174,9 @@ class CandidateIndex final {
     }
     return JoinedInTwoHalves(second_list_.size(), [&](std::size_t begin, std::size_t end) {
       std::vector<Candidate> found;
-      std::string scratch;
+      Scratch scratch;
       ForEachHashedAhead(
-          begin, end, [&](std::size_t k) { return hash_(Substituted(k, scratch)); },
+          begin, end, [&](std::size_t k) { return hash_(CandidateOf(second_list_[k], scratch)); },
           [&](std::uint64_t hash) { first_words.PrefetchFor(hash); },
           [&](std::size_t k, std::uint64_t hash) {
             if (first_words.MayHold(hash)) found.push_back({k, hash});
@@ -181,20 +185,19 @@ class CandidateIndex final {
     });
   }
 
-  // The candidate of second-list position k, made in `out`.
-  std::string_view Substituted(std::size_t k, std::string& out) const {
-    out.clear();
-    AppendSubstituted(out, words_[second_list_[k]], from_, to_);
-    return out;
+  // The candidate of the word at `position`: its padded form substituted.
+  std::string_view CandidateOf(std::int32_t position, Scratch& scratch) const {
+    scratch.candidate.clear();
+    AppendSubstituted(scratch.candidate, words_.Padded(position, scratch.word), from_, to_);
+    return scratch.candidate;
   }
 
   // Equal words give equal candidates; only differing words need substituting.
   bool SameCandidate(std::size_t c, std::size_t other_c) {
-    const std::size_t k = candidates_[c].k;
-    const std::size_t other = candidates_[other_c].k;
-    const std::string_view word = words_[second_list_[k]];
-    return word == words_[second_list_[other]] ||
-           Substituted(k, scratch_) == Substituted(other, other_scratch_);
+    const std::int32_t position = second_list_[candidates_[c].k];
+    const std::int32_t other = second_list_[candidates_[other_c].k];
+    return words_.Trimmed(position) == words_.Trimmed(other) ||
+           CandidateOf(position, scratch_) == CandidateOf(other, other_scratch_);
   }
 
   void Insert(std::size_t c) {
@@ -241,8 +244,8 @@ class CandidateIndex final {
   std::vector<Candidate> candidates_;
   std::vector<std::int32_t> next_;
   std::vector<std::uint32_t> members_;
-  std::string scratch_;
-  std::string other_scratch_;  // for building the index only
+  Scratch scratch_;  // for building the index only
+  Scratch other_scratch_;
 };
 
 }  // namespace
@@ -257,7 +260,10 @@ class PairIndex::Search final {
     // second-list words away and again for its own lookup.
     first_hashes_ = std::make_unique_for_overwrite<std::uint64_t[]>(first_list_.size());
     InTwoHalves(first_list_.size(), [&](std::size_t begin, std::size_t end) {
-      for (std::size_t n = begin; n < end; ++n) first_hashes_[n] = hash(words[first_list_[n]]);
+      std::string padded;
+      for (std::size_t n = begin; n < end; ++n) {
+        first_hashes_[n] = hash(words.Padded(first_list_[n], padded));
+      }
     });
     index_.emplace(words, std::span(first_hashes_.get(), first_list_.size()), second.positions,
                    *second.symbol.Match, *first.symbol.Match, hash);
@@ -297,10 +303,12 @@ class PairIndex::Search final {
   // The first-list words in [begin, end) that have partners, in order.
   std::vector<Found> Look(std::size_t begin, std::size_t end) const {
     std::vector<Found> found;
-    std::string scratch;
+    CandidateIndex::Scratch scratch;
+    std::string padded;
     for (std::size_t n = begin; n < end; ++n) {
       if (n + kLookAhead < end) index_->PrefetchLookup(first_hashes_[n + kLookAhead]);
-      const auto partners = index_->Find(words_[first_list_[n]], first_hashes_[n], scratch);
+      const auto partners =
+          index_->Find(words_.Padded(first_list_[n], padded), first_hashes_[n], scratch);
       if (!partners.empty()) found.push_back({n, partners});
     }
     return found;
@@ -314,7 +322,7 @@ class PairIndex::Search final {
       words_.Prefetch(CandidateIndex::PositionOf(partner));
     }
     for (const std::uint32_t partner : partners) {
-      Prefetch(words_[CandidateIndex::PositionOf(partner)].data());
+      Prefetch(words_.Trimmed(CandidateIndex::PositionOf(partner)).data());
     }
     for (const std::uint32_t partner : partners) {
       pairs_file.WriteLine(words_.Trimmed(current), "\t",

@@ -64,7 +64,7 @@ void WriteSymbolList(const std::string& path, const WordList& words,
   Writing(path, [&] {
     OutputFile file(path);
     before_writing();
-    for (const std::int32_t position : positions) file.WriteLine(words[position]);
+    for (const std::int32_t position : positions) file.WriteLine(" ", words.Trimmed(position), " ");
     file.Close();
   });
 }

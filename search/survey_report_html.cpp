@@ -154,7 +154,7 @@ struct PageContext {
 };
 
 std::string Word(const PageContext& page, std::int32_t position) {
-  return std::string(TrimSpaces(page.words[static_cast<std::size_t>(position)]));
+  return std::string(page.words.Trimmed(static_cast<std::size_t>(position)));
 }
 
 // The hover and focus text of a cell with pairs, escaped for an attribute.

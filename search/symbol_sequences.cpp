@@ -20,7 +20,7 @@ SymbolSequences::SymbolSequences(const WordList& words, const std::string& list_
   starts_.push_back(0);
   std::vector<std::int32_t> last_copy;
   for (std::size_t position = 0; position < words.size(); ++position) {
-    AppendIds(words[position], list_name);
+    AppendIds(words.Trimmed(position), list_name);
     Add(position, last_copy);
   }
   symbol_ids_ = {};
@@ -47,8 +47,8 @@ void SymbolSequences::Add(std::size_t position, std::vector<std::int32_t>& last_
   }
 }
 
-void SymbolSequences::AppendIds(std::string_view padded_word, const std::string& list_name) {
-  std::string_view rest = padded_word.substr(1, padded_word.size() - 2);
+void SymbolSequences::AppendIds(std::string_view word, const std::string& list_name) {
+  std::string_view rest = word;
   for (;;) {
     const std::size_t space = rest.find(' ');
     ids_.push_back(Intern(rest.substr(0, space), list_name));

@@ -54,7 +54,7 @@ class SymbolSequences final {
 
  private:
   void Add(std::size_t position, std::vector<std::int32_t>& last_copy);
-  void AppendIds(std::string_view padded_word, const std::string& list_name);
+  void AppendIds(std::string_view word, const std::string& list_name);
   std::uint16_t Intern(std::string_view symbol, const std::string& list_name);
 
   std::vector<std::string_view> symbols_;

@@ -2,12 +2,12 @@
 
 namespace search {
 
-void WordList::AppendPadded(std::string_view line) {
+void WordList::AppendLine(std::string_view line) {
+  const std::string_view trimmed = TrimSpaces(line);
   const std::size_t start = text_.size();
-  text_.Append(' ');
-  text_.Append(TrimSpaces(line));
-  text_.Append(' ');
-  MarkWord(start, text_.size());
+  text_.Append(trimmed);
+  MarkWord(start, start + trimmed.size());
+  text_.Append('\n');
 }
 
 std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::string_view symbol) {

@@ -13,14 +13,14 @@
 
 namespace search {
 
-// Padded transcriptions held in one text. A word list read from a file keeps
-// the file's bytes with every line end turned into a space, so the words sit
-// where they were read and neighbours share their enclosing spaces: millions of
-// words cost a few allocations instead of one each, and no copy.
+// Transcriptions held in one text, as the lines of a word list: each word is
+// where its line stands, trimmed of spaces, and the text is never changed, so
+// millions of words cost a few allocations instead of one each, and no copy.
+// A word's padded form, " " + word + " ", is made when it is needed.
 class WordList final {
  public:
-  // Appends PadTranscription(line) as a word of its own.
-  void AppendPadded(std::string_view line);
+  // Appends TrimSpaces(line) as a word of its own.
+  void AppendLine(std::string_view line);
 
   // Makes room for `count` words, so that marking them never moves the list.
   void ReserveWords(std::size_t count) {
@@ -44,15 +44,22 @@ class WordList final {
 
   [[nodiscard]] std::size_t size() const { return starts_.size(); }
   [[nodiscard]] bool empty() const { return starts_.empty(); }
-  // The padded word: one space, the trimmed line, one space.
-  [[nodiscard]] std::string_view operator[](std::size_t index) const {
+  // The word, trimmed: no space at either end.
+  [[nodiscard]] std::string_view Trimmed(std::size_t index) const {
     const std::size_t start = starts_[index];
     return {text_.data() + start, ends_[index] - start};
   }
-  // The word without its enclosing spaces, TrimSpaces((*this)[index]).
-  [[nodiscard]] std::string_view Trimmed(std::size_t index) const {
-    const std::size_t start = starts_[index] + 1;
-    return {text_.data() + start, ends_[index] - 1 - start};
+  // The padded word, made in `scratch`.
+  std::string_view Padded(std::size_t index, std::string& scratch) const {
+    scratch.assign(1, ' ');
+    scratch += Trimmed(index);
+    scratch += ' ';
+    return scratch;
+  }
+  [[nodiscard]] std::string Padded(std::size_t index) const {
+    std::string padded;
+    Padded(index, padded);
+    return padded;
   }
 
   // Asks for where word `index` lies ahead of reading it.
@@ -61,8 +68,8 @@ class WordList final {
     search::Prefetch(ends_.Address(index));
   }
 
-  // Calls on_word(index) for every word that contains `symbol`, in order,
-  // in one pass over the whole text.
+  // Calls on_word(index) for every word whose padded form contains `symbol`,
+  // in order, in one pass over the whole text.
   template <typename OnWord>
   void ForEachContaining(std::string_view symbol, OnWord&& on_word) const;
 
@@ -78,20 +85,36 @@ std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::stri
 
 template <typename OnWord>
 void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) const {
+  // The symbol's outer spaces may stand for the spaces that pad a word, which
+  // the text does not hold; the rest, its core, must lie within the word.
+  const std::size_t lead = !symbol.empty() && symbol.front() == ' ' ? 1 : 0;
+  const std::size_t trail = symbol.size() > lead && symbol.back() == ' ' ? 1 : 0;
+  const std::string_view core = symbol.substr(lead, symbol.size() - lead - trail);
+  if (core.empty()) {  // only spaces: rare enough to look at word by word
+    std::string padded;
+    for (std::size_t word = 0; word < size(); ++word) {
+      if (ContainsSymbol(Padded(word, padded), symbol)) on_word(word);
+    }
+    return;
+  }
   const std::string_view text = text_.view();
   std::size_t word = 0;
   std::size_t from = empty() ? text.size() : starts_[0];
   while (word < size()) {
-    const std::size_t hit = FindSymbol(text, symbol, from);
+    const std::size_t hit = text.find(core, from);
     if (hit == std::string_view::npos) return;
+    const std::size_t hit_end = hit + core.size();
     // Words that end before the hit does cannot hold it or any later hit.
-    while (word < size() && ends_[word] < hit + symbol.size()) ++word;
+    while (word < size() && ends_[word] < hit_end) ++word;
     if (word == size()) return;
-    if (starts_[word] <= hit) {
+    const std::size_t start = starts_[word];
+    const std::size_t end = ends_[word];
+    if (start <= hit && (lead == 0 || hit == start || text[hit - 1] == ' ') &&
+        (trail == 0 || hit_end == end || text[hit_end] == ' ')) {
       on_word(word);
       if (++word < size()) from = starts_[word];
     } else {
-      from = hit + 1;  // the hit straddles two words, as a symbol with spaces can
+      from = hit + 1;  // not on symbol bounds, or across two words
     }
   }
 }

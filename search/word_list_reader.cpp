@@ -34,18 +34,16 @@ std::size_t SizeHint(const std::string& path) {
   return error ? 0 : static_cast<std::size_t>(size);
 }
 
-// The whole file after `prefix`, read straight into the buffer that will hold
-// the words, whose room is not filled first; the size is a hint only, so files
-// that grow or pipes still work.
-TextBuffer ReadWholeFile(const std::string& path, std::string_view prefix) {
+// The whole file, read straight into the buffer that will hold the words,
+// whose room is not filled first; the size is a hint only, so files that grow
+// or pipes still work.
+TextBuffer ReadWholeFile(const std::string& path) {
   errno = 0;
   const FileHandle file(OpenFile(path, "rb"));
   if (!file) FailToRead(path, errno);
   TextBuffer text;
-  // One byte more to see the end, and one for the space after the last line.
-  text.Reserve(prefix.size() + SizeHint(path) + 2);
-  text.Append(prefix);
-  std::size_t filled = prefix.size();
+  text.Reserve(SizeHint(path) + 1);  // one byte more to see the end
+  std::size_t filled = 0;
   for (;;) {
     if (filled == text.capacity()) {
       text.Reserve(text.capacity() + std::max(text.capacity() / 2, kMinimumGrowth));
@@ -70,12 +68,11 @@ std::size_t CountLineEnds(std::string_view lines) {
   return ends;
 }
 
-// Turns every line end of text[from, to) into a space and marks each line,
-// trimmed, as a padded word: the space before the line's first symbol and the
-// one after its last already stand there. text[from - 1] is a space or a line
-// end that becomes one, and text[to] is a space or ends the last line.
-void MarkLines(TextBuffer& text, std::size_t from, std::size_t to, WordList& words) {
-  const std::string_view view = text.view().substr(0, to);
+// Marks each line of text[from, to) as a word, trimmed of spaces; a line ends
+// at CR LF, CR or LF. A line ends at `to` too, where a line end stands or the
+// text ends.
+void MarkLines(std::string_view text, std::size_t from, std::size_t to, WordList& words) {
+  const std::string_view view = text.substr(0, to);
   // The next CR and the next LF are each looked up once per occurrence, so a
   // file with only one kind of line end is still read in linear time.
   std::size_t next_cr = view.find('\r', from);
@@ -87,19 +84,13 @@ void MarkLines(TextBuffer& text, std::size_t from, std::size_t to, WordList& wor
     const std::size_t line_end = std::min({next_cr, next_lf, to});
     std::size_t next_line = line_end + 1;
     if (line_end < to && text[line_end] == '\r' && next_line < to && text[next_line] == '\n') {
-      text[next_line++] = ' ';
+      ++next_line;
     }
-    if (line_end < to) text[line_end] = ' ';
-
     std::size_t first = line;
     std::size_t last = line_end;  // one past the last non-space byte
     while (first < last && text[first] == ' ') ++first;
     while (last > first && text[last - 1] == ' ') --last;
-    if (first == last) {
-      words.MarkWord(line - 1, line + 1);  // blank: two spaces
-    } else {
-      words.MarkWord(first - 1, last + 1);
-    }
+    words.MarkWord(first, last);
     line = next_line;
   }
 }
@@ -107,14 +98,12 @@ void MarkLines(TextBuffer& text, std::size_t from, std::size_t to, WordList& wor
 // From this many bytes on, the lines are marked in two halves at once.
 constexpr std::size_t kSplitFrom = std::size_t{1} << 16;
 
-// Marks the lines of text[from, size - 1), whose last byte is a space, and
-// tells whether they are valid UTF-8. A long text is split just after the
+// Marks the lines of text[from, end) and tells whether they are valid UTF-8. A long text is split just after the
 // first LF past its middle and its halves are worked through at once, the
 // later into a list of its own that then joins the first: a line never
 // straddles the split, nor does a CR LF pair or a UTF-8 sequence.
-bool MarkAllLines(TextBuffer& text, std::size_t from, WordList& words) {
-  const std::size_t end_of_lines = text.size() - 1;
-  const std::string_view view = text.view();
+bool MarkAllLines(std::string_view view, std::size_t from, WordList& words) {
+  const std::size_t end_of_lines = view.size();
   std::size_t split = end_of_lines;
   if (end_of_lines - from >= kSplitFrom) {
     const std::size_t middle_lf = view.find('\n', from + (end_of_lines - from) / 2);
@@ -127,7 +116,7 @@ bool MarkAllLines(TextBuffer& text, std::size_t from, WordList& words) {
   if (split == end_of_lines) {
     const auto [line_ends, valid_utf8] = look_over(from, end_of_lines);
     words.ReserveWords(line_ends + 1);
-    MarkLines(text, from, end_of_lines, words);
+    MarkLines(view, from, end_of_lines, words);
     return valid_utf8;
   }
   std::pair<std::size_t, bool> later_look;
@@ -135,31 +124,26 @@ bool MarkAllLines(TextBuffer& text, std::size_t from, WordList& words) {
       [&] { return look_over(from, split); }, [&] { later_look = look_over(split, end_of_lines); });
   words.ReserveWords(line_ends + later_look.first + 1);
   WordList later_words;
-  BothAtOnce([&] { MarkLines(text, from, split, words); },
+  BothAtOnce([&] { MarkLines(view, from, split, words); },
              [&] {
                later_words.ReserveWords(later_look.first + 1);
-               MarkLines(text, split, end_of_lines, later_words);
+               MarkLines(view, split, end_of_lines, later_words);
              });
   words.MarkWordsOf(later_words);
   return valid_utf8 && later_look.second;
 }
 
 WordListFile ReadWords(const std::string& path) {
-  TextBuffer text = ReadWholeFile(path, " ");
-  const std::string_view content = text.view().substr(1);
+  TextBuffer text = ReadWholeFile(path);
+  const std::string_view content = text.view();
   if (const auto wide = WideEncodingName(content)) {
     throw SearchError("cannot read '" + path + "': it is " + std::string(*wide) +
                       " text; save it as UTF-8 and try again");
   }
-  std::size_t first_line = 1;
-  if (content.starts_with(kUtf8ByteOrderMark)) {
-    first_line += kUtf8ByteOrderMark.size();
-    // The mark's last byte stands in for the space before the first word.
-    text[first_line - 1] = ' ';
-  }
-  text.Append(' ');  // after a last line without a line end
+  const std::size_t first_line =
+      content.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
   WordListFile list;
-  const bool valid_utf8 = MarkAllLines(text, first_line, list.words);
+  const bool valid_utf8 = MarkAllLines(content, first_line, list.words);
   list.words.AdoptText(std::move(text));
   list.encoding = valid_utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
   return list;

@@ -28,11 +28,11 @@ struct Lists {
 Lists StateFor(const std::vector<std::string>& lines, const SearchSymbol& first,
                const SearchSymbol& second) {
   Lists lists;
-  for (const auto& line : lines) lists.words.AppendPadded(line);
+  for (const auto& line : lines) lists.words.AppendLine(line);
   for (std::size_t j = 0; j < lists.words.size(); ++j) {
     const auto position = static_cast<std::int32_t>(j);
-    if (ContainsSymbol(lists.words[j], *first.Match)) lists.first.push_back(position);
-    if (ContainsSymbol(lists.words[j], *second.Match)) lists.second.push_back(position);
+    if (ContainsSymbol(lists.words.Padded(j), *first.Match)) lists.first.push_back(position);
+    if (ContainsSymbol(lists.words.Padded(j), *second.Match)) lists.second.push_back(position);
   }
   return lists;
 }

@@ -27,7 +27,7 @@ using testing_support::TempFolder;
 
 WordList ListOf(const std::vector<std::string>& lines) {
   WordList words;
-  for (const auto& line : lines) words.AppendPadded(line);
+  for (const auto& line : lines) words.AppendLine(line);
   return words;
 }
 
@@ -46,7 +46,7 @@ std::set<std::string> SymbolsOf(const WordList& words) {
   std::set<std::string> symbols;
   for (std::size_t j = 0; j < words.size(); ++j) {
     std::string run;
-    for (const char character : words[j]) {
+    for (const char character : words.Padded(j)) {
       if (character != ' ') {
         run += character;
       } else if (!run.empty()) {
@@ -64,7 +64,7 @@ void ExpectAgreesWithNestedLoops(const WordList& words, const Survey& survey) {
   for (std::size_t a = 0; a < survey.size(); ++a) {
     const std::string padded_a = PadTranscription(survey.symbols[a]);
     std::int64_t containing = 0;
-    for (std::size_t j = 0; j < words.size(); ++j) containing += ContainsSymbol(words[j], padded_a);
+    for (std::size_t j = 0; j < words.size(); ++j) containing += ContainsSymbol(words.Padded(j), padded_a);
     ASSERT_EQ(survey.word_counts[a], containing) << survey.symbols[a];
     if (a > 0) {
       ASSERT_GE(survey.word_counts[a - 1], survey.word_counts[a]);
@@ -157,8 +157,8 @@ std::string SearchedPairs(const WordList& words, const std::string& first_text,
   std::vector<std::int32_t> first_list, second_list;
   for (std::size_t j = 0; j < words.size(); ++j) {
     const auto position = static_cast<std::int32_t>(j);
-    if (ContainsSymbol(words[j], *first.Match)) first_list.push_back(position);
-    if (ContainsSymbol(words[j], *second.Match)) second_list.push_back(position);
+    if (ContainsSymbol(words.Padded(j), *first.Match)) first_list.push_back(position);
+    if (ContainsSymbol(words.Padded(j), *second.Match)) second_list.push_back(position);
   }
   RecordingHost host(folder.utf8());
   OutputFile file(folder.utf8() + "/pairs.txt");
@@ -183,8 +183,8 @@ TEST(SurveyMinimalPairs, AgreesWithTheSearchOnTheSampleList) {
       const std::string pairs = SearchedPairs(words, first, second, folder);
       std::string expected_start;
       for (const SurveyPair& pair : survey.Examples(a, b)) {
-        expected_start += std::string(TrimSpaces(words[pair.first_word])) + "\t" +
-                          std::string(TrimSpaces(words[pair.second_word])) + "\r\n";
+        expected_start += std::string(words.Trimmed(pair.first_word)) + "\t" +
+                          std::string(words.Trimmed(pair.second_word)) + "\r\n";
       }
       ASSERT_EQ(std::count(pairs.begin(), pairs.end(), '\n'), survey.Count(a, b))
           << first << "/" << second;

@@ -16,7 +16,7 @@ using testing_support::TempFolder;
 
 std::vector<std::string> WordsOf(const WordList& list) {
   std::vector<std::string> words;
-  for (std::size_t i = 0; i < list.size(); ++i) words.emplace_back(list[i]);
+  for (std::size_t i = 0; i < list.size(); ++i) words.push_back(list.Padded(i));
   return words;
 }
 
@@ -147,9 +147,9 @@ TEST(ReadWordList, LongLinesAndLineEndsAtMegabyteBoundaries) {
   folder.Write("in.txt", std::string((1 << 20) - 1, 'B') + "\r\n" + long_word + "\nC");
   const WordList words = ReadWordList(folder.utf8() + "/in.txt").words;
   ASSERT_EQ(words.size(), 3u);
-  EXPECT_EQ(words[0].size(), (1u << 20) + 1);
-  EXPECT_EQ(words[1], " " + long_word + " ");
-  EXPECT_EQ(words[2], " C ");
+  EXPECT_EQ(words.Padded(0).size(), (1u << 20) + 1);
+  EXPECT_EQ(words.Padded(1), " " + long_word + " ");
+  EXPECT_EQ(words.Padded(2), " C ");
 }
 
 }  // namespace

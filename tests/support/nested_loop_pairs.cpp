@@ -1,22 +1,37 @@
 #include "nested_loop_pairs.h"
 
+#include <string>
+#include <vector>
+
 #include "search/pair_search.h"
 #include "search/status_texts.h"
 #include "search/transcription.h"
 
 namespace testing_support {
+namespace {
+
+// Every word padded once, as the loops compare each many times.
+std::vector<std::string> PaddedWords(const search::WordList& words) {
+  std::vector<std::string> padded;
+  padded.reserve(words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) padded.push_back(words.Padded(i));
+  return padded;
+}
+
+}  // namespace
 
 void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide& first,
                      const search::PairSearchSide& second, search::OutputFile& pairs_file,
                      search::RunHost& host) {
+  const std::vector<std::string> padded = PaddedWords(words);
   const auto first_count = static_cast<std::int32_t>(first.positions.size());
   for (std::int32_t i = 1; i <= first_count; ++i) {
     if (i % search::kProgressInterval == 0) {
       host.ShowStatus(search::ProgressText(i, first_count, first.symbol.Shown));
     }
-    const std::string_view current = words[first.positions[i - 1]];
+    const std::string_view current = padded[first.positions[i - 1]];
     for (const std::int32_t position : second.positions) {
-      const std::string_view candidate = words[position];
+      const std::string_view candidate = padded[position];
       if (search::SubstituteSymbol(candidate, *second.symbol.Match, *first.symbol.Match) ==
           current) {
         pairs_file.WriteLine(search::TrimSpaces(current), "\t", search::TrimSpaces(candidate));
@@ -27,12 +42,13 @@ void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide
 
 NestedLoopCount CountNestedLoopPairs(const search::WordList& words, std::string_view first,
                                      std::string_view second, std::size_t kept) {
+  const std::vector<std::string> padded = PaddedWords(words);
   NestedLoopCount count;
   for (std::size_t i = 0; i < words.size(); ++i) {
-    if (!search::ContainsSymbol(words[i], first)) continue;
+    if (!search::ContainsSymbol(padded[i], first)) continue;
     for (std::size_t k = 0; k < words.size(); ++k) {
-      if (!search::ContainsSymbol(words[k], second) ||
-          search::SubstituteSymbol(words[k], second, first) != words[i]) {
+      if (!search::ContainsSymbol(padded[k], second) ||
+          search::SubstituteSymbol(padded[k], second, first) != padded[i]) {
         continue;
       }
       if (count.lines++ < static_cast<std::int64_t>(kept)) {
