@@ -120,8 +120,9 @@ class CandidateIndex final {
     std::string candidate;
   };
 
-  // The members whose candidate is `text` (with hash `hash`), in ascending
-  // order of their word positions (PositionOf); empty when there are none.
+  // The members whose candidate is " " + `text` + " " (`text` with hash `hash`),
+  // in ascending order of their word positions (PositionOf); empty when there
+  // are none.
   std::span<const std::uint32_t> Find(std::string_view text, std::uint64_t hash,
                                       Scratch& scratch) const {
     if (!filter_.MayHold(hash)) return {};
@@ -130,7 +131,7 @@ class CandidateIndex final {
       if (entry.head == kNone) return {};
       if (entry.tag != Tag(hash)) continue;
       const std::uint32_t* const first = members_.data() + entry.head;
-      if (CandidateOf(PositionOf(*first), scratch) != text) continue;
+      if (InnerOf(CandidateOf(PositionOf(*first), scratch)) != text) continue;
       const std::uint32_t* last = first;
       while ((*last & kLastMember) == 0) ++last;
       return {first, last + 1};
@@ -176,13 +177,21 @@ class CandidateIndex final {
       std::vector<Candidate> found;
       Scratch scratch;
       ForEachHashedAhead(
-          begin, end, [&](std::size_t k) { return hash_(CandidateOf(second_list_[k], scratch)); },
+          begin, end,
+          [&](std::size_t k) { return hash_(InnerOf(CandidateOf(second_list_[k], scratch))); },
           [&](std::uint64_t hash) { first_words.PrefetchFor(hash); },
           [&](std::size_t k, std::uint64_t hash) {
             if (first_words.MayHold(hash)) found.push_back({k, hash});
           });
       return found;
     });
+  }
+
+  // A candidate without its enclosing spaces: the symbols are padded, so a
+  // padded word stays padded when they are substituted, and the first-list
+  // words it may equal are compared, and hashed, trimmed.
+  static std::string_view InnerOf(std::string_view candidate) {
+    return candidate.substr(1, candidate.size() - 2);
   }
 
   // The candidate of the word at `position`: its padded form substituted.
@@ -260,10 +269,8 @@ class PairIndex::Search final {
     // second-list words away and again for its own lookup.
     first_hashes_ = std::make_unique_for_overwrite<std::uint64_t[]>(first_list_.size());
     InTwoHalves(first_list_.size(), [&](std::size_t begin, std::size_t end) {
-      std::string padded;
-      for (std::size_t n = begin; n < end; ++n) {
-        first_hashes_[n] = hash(words.Padded(first_list_[n], padded));
-      }
+      for (std::size_t n = begin; n < end; ++n)
+        first_hashes_[n] = hash(words.Trimmed(first_list_[n]));
     });
     index_.emplace(words, std::span(first_hashes_.get(), first_list_.size()), second.positions,
                    *second.symbol.Match, *first.symbol.Match, hash);
@@ -304,11 +311,9 @@ class PairIndex::Search final {
   std::vector<Found> Look(std::size_t begin, std::size_t end) const {
     std::vector<Found> found;
     CandidateIndex::Scratch scratch;
-    std::string padded;
     for (std::size_t n = begin; n < end; ++n) {
       if (n + kLookAhead < end) index_->PrefetchLookup(first_hashes_[n + kLookAhead]);
-      const auto partners =
-          index_->Find(words_.Padded(first_list_[n], padded), first_hashes_[n], scratch);
+      const auto partners = index_->Find(words_.Trimmed(first_list_[n]), first_hashes_[n], scratch);
       if (!partners.empty()) found.push_back({n, partners});
     }
     return found;
