@@ -106,9 +106,11 @@ std::vector<std::string> LinesOneByteAtATime(const std::string& bytes) {
   std::string line;
   const auto end_line = [&] {
     const std::size_t first = line.find_first_not_of(' ');
-    lines.push_back(first == std::string::npos
-                        ? "  "
-                        : " " + line.substr(first, line.find_last_not_of(' ') + 1 - first) + " ");
+    std::string padded(1, ' ');
+    if (first != std::string::npos) {
+      padded.append(line, first, line.find_last_not_of(' ') + 1 - first);
+    }
+    lines.push_back(padded + ' ');
     line.clear();
   };
   for (std::size_t i = 0; i < bytes.size(); ++i) {
