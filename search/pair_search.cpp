@@ -108,6 +108,11 @@ class CandidateIndex final {
     LayOutGroups();
   }
 
+  // Asks for the filter's word that a lookup of this hash reads first: most
+  // lookups end there, and asking for their slots too would only crowd the
+  // caches.
+  void PrefetchFilter(std::uint64_t hash) const { filter_.PrefetchFor(hash); }
+
   // Asks for the memory that a lookup of this hash reads, ahead of the lookup.
   void PrefetchLookup(std::uint64_t hash) const {
     filter_.PrefetchFor(hash);
@@ -287,17 +292,22 @@ class PairIndex::Search final {
       for (std::size_t n = 0; n < count; ++n) show_progress(n);
       return;
     }
-    // The words are looked up in two halves at once; the pairs are written, and
-    // the progress shown, in order as ever.
-    const std::vector<Found> found = JoinedInTwoHalves(
-        count, [&](std::size_t begin, std::size_t end) { return Look(begin, end); });
-    auto next = found.begin();
-    for (std::size_t n = 0; n < count; ++n) {
-      show_progress(n);
-      if (next == found.end() || next->n != n) continue;
-      WritePartners(pairs_file, first_list_[n], next->partners);
-      ++next;
-    }
+    // The later half of the words is looked up on a thread of its own while
+    // the earlier half is looked up and written here; the pairs are written,
+    // and the progress shown, in order as ever.
+    const std::size_t half = count < kSplitFrom ? count : count / 2;
+    auto later = RunAhead([&] { return Look(half, count); });
+    const auto write = [&](std::size_t begin, std::size_t end, const std::vector<Found>& found) {
+      auto next = found.begin();
+      for (std::size_t n = begin; n < end; ++n) {
+        show_progress(n);
+        if (next == found.end() || next->n != n) continue;
+        WritePartners(pairs_file, first_list_[n], next->partners);
+        ++next;
+      }
+    };
+    write(0, half, Look(0, half));
+    write(half, count, later.get());
   }
 
  private:
@@ -312,7 +322,7 @@ class PairIndex::Search final {
     std::vector<Found> found;
     CandidateIndex::Scratch scratch;
     for (std::size_t n = begin; n < end; ++n) {
-      if (n + kLookAhead < end) index_->PrefetchLookup(first_hashes_[n + kLookAhead]);
+      if (n + kLookAhead < end) index_->PrefetchFilter(first_hashes_[n + kLookAhead]);
       const auto partners = index_->Find(words_.Trimmed(first_list_[n]), first_hashes_[n], scratch);
       if (!partners.empty()) found.push_back({n, partners});
     }
