@@ -25,6 +25,10 @@ class RemovedOnInterruption final {
   int slot_ = -1;
 };
 
+// Removes every registered file now, with async-signal-safe calls only: for a
+// handler that ends the process on a fault of its own.
+void RemoveRegisteredFiles();
+
 // Held while a temporary file is created or renamed into place. On Windows a
 // console event runs on a thread of its own; it waits for the change to finish
 // and then keeps every later one from starting. Nothing on POSIX, where the

@@ -38,9 +38,7 @@ constexpr int kEndingSignals[] = {
 };
 
 extern "C" void RemoveFilesAndEnd(int signal_number) {
-  for (const Slot& slot : registry) {
-    if (slot.used) unlink(slot.path);
-  }
+  RemoveRegisteredFiles();
   signal(signal_number, SIG_DFL);
   raise(signal_number);  // delivered when the handler returns, with the default action
 }
@@ -70,6 +68,12 @@ void InstallHandlersOnce() {
 }
 
 }  // namespace
+
+void RemoveRegisteredFiles() {
+  for (const Slot& slot : registry) {
+    if (slot.used) unlink(slot.path);
+  }
+}
 
 RemovedOnInterruption::RemovedOnInterruption(const std::string& utf8_path) {
   InstallHandlersOnce();

@@ -24,9 +24,7 @@ SRWLOCK file_change_lock = SRWLOCK_INIT;
 // have without this one.
 BOOL WINAPI RemoveFilesOnConsoleEvent(DWORD) {
   AcquireSRWLockExclusive(&file_change_lock);
-  for (const Slot& slot : registry) {
-    if (slot.used.load()) DeleteFileW(slot.path);
-  }
+  RemoveRegisteredFiles();
   return FALSE;
 }
 
@@ -36,6 +34,12 @@ void InstallHandlerOnce() {
 }
 
 }  // namespace
+
+void RemoveRegisteredFiles() {
+  for (const Slot& slot : registry) {
+    if (slot.used.load()) DeleteFileW(slot.path);
+  }
+}
 
 RemovedOnInterruption::RemovedOnInterruption(const std::string& utf8_path) {
   InstallHandlerOnce();

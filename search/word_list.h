@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "search/ascending_offsets.h"
+#include "search/mapped_file.h"
 #include "search/prefetch.h"
 #include "search/text_buffer.h"
 #include "search/transcription.h"
@@ -40,14 +42,21 @@ class WordList final {
     ends_.AppendAll(later.ends_);
   }
   // Takes over the text that the marked words refer to.
-  void AdoptText(TextBuffer text) { text_ = std::move(text); }
+  void AdoptText(TextBuffer text) {
+    text_ = std::move(text);
+    bytes_ = text_.view();
+  }
+  void AdoptText(MappedFile mapped) {
+    mapped_ = std::move(mapped);
+    bytes_ = mapped_->view();
+  }
 
   [[nodiscard]] std::size_t size() const { return starts_.size(); }
   [[nodiscard]] bool empty() const { return starts_.empty(); }
   // The word, trimmed: no space at either end.
   [[nodiscard]] std::string_view Trimmed(std::size_t index) const {
     const std::size_t start = starts_[index];
-    return {text_.data() + start, ends_[index] - start};
+    return {bytes_.data() + start, ends_[index] - start};
   }
   // The padded word, made in `scratch`.
   std::string_view Padded(std::size_t index, std::string& scratch) const {
@@ -74,7 +83,10 @@ class WordList final {
   void ForEachContaining(std::string_view symbol, OnWord&& on_word) const;
 
  private:
+  // The text is read into memory, or mapped where the system allows it.
   TextBuffer text_;
+  std::optional<MappedFile> mapped_;
+  std::string_view bytes_;
   AscendingOffsets starts_;
   AscendingOffsets ends_;
 };
@@ -97,7 +109,7 @@ void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) cons
     }
     return;
   }
-  const std::string_view text = text_.view();
+  const std::string_view text = bytes_;
   std::size_t word = 0;
   std::size_t from = empty() ? text.size() : starts_[0];
   while (word < size()) {

@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <utility>
 
+#include "search/mapped_file.h"
 #include "search/platform.h"
 #include "search/run_ahead.h"
 #include "search/search_error.h"
@@ -98,10 +100,10 @@ void MarkLines(std::string_view text, std::size_t from, std::size_t to, WordList
 // From this many bytes on, the lines are marked in two halves at once.
 constexpr std::size_t kSplitFrom = std::size_t{1} << 16;
 
-// Marks the lines of text[from, end) and tells whether they are valid UTF-8. A long text is split just after the
-// first LF past its middle and its halves are worked through at once, the
-// later into a list of its own that then joins the first: a line never
-// straddles the split, nor does a CR LF pair or a UTF-8 sequence.
+// Marks the lines of text[from, end) and tells whether they are valid UTF-8. A long text is split
+// just after the first LF past its middle and its halves are worked through at once, the later into
+// a list of its own that then joins the first: a line never straddles the split, nor does a CR LF
+// pair or a UTF-8 sequence.
 bool MarkAllLines(std::string_view view, std::size_t from, WordList& words) {
   const std::size_t end_of_lines = view.size();
   std::size_t split = end_of_lines;
@@ -133,19 +135,29 @@ bool MarkAllLines(std::string_view view, std::size_t from, WordList& words) {
   return valid_utf8 && later_look.second;
 }
 
-WordListFile ReadWords(const std::string& path) {
-  TextBuffer text = ReadWholeFile(path);
-  const std::string_view content = text.view();
+// Marks the lines of `content`, the whole file at `path`, in `list` and tells
+// the list's encoding.
+void MarkWords(const std::string& path, std::string_view content, WordListFile& list) {
   if (const auto wide = WideEncodingName(content)) {
     throw SearchError("cannot read '" + path + "': it is " + std::string(*wide) +
                       " text; save it as UTF-8 and try again");
   }
   const std::size_t first_line =
       content.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
-  WordListFile list;
   const bool valid_utf8 = MarkAllLines(content, first_line, list.words);
-  list.words.AdoptText(std::move(text));
   list.encoding = valid_utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+}
+
+WordListFile ReadWords(const std::string& path) {
+  WordListFile list;
+  if (std::optional<MappedFile> mapped = MappedFile::Map(path)) {
+    MarkWords(path, mapped->view(), list);
+    list.words.AdoptText(*std::move(mapped));
+  } else {
+    TextBuffer text = ReadWholeFile(path);
+    MarkWords(path, text.view(), list);
+    list.words.AdoptText(std::move(text));
+  }
   return list;
 }
 

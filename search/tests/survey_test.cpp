@@ -64,7 +64,8 @@ void ExpectAgreesWithNestedLoops(const WordList& words, const Survey& survey) {
   for (std::size_t a = 0; a < survey.size(); ++a) {
     const std::string padded_a = PadTranscription(survey.symbols[a]);
     std::int64_t containing = 0;
-    for (std::size_t j = 0; j < words.size(); ++j) containing += ContainsSymbol(words.Padded(j), padded_a);
+    for (std::size_t j = 0; j < words.size(); ++j)
+      containing += ContainsSymbol(words.Padded(j), padded_a);
     ASSERT_EQ(survey.word_counts[a], containing) << survey.symbols[a];
     if (a > 0) {
       ASSERT_GE(survey.word_counts[a - 1], survey.word_counts[a]);

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "search/interruption.h"
 #include "search/search_error.h"
 #include "temp_folder.h"
 
@@ -142,6 +145,27 @@ TEST(ReadWordList, LongListsReadInHalvesKeepEveryLine) {
         << "round " << round;
   }
 }
+
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// A large list is mapped, not copied. If another program cuts the file short
+// while the words are still read, the run ends as on any error naming the
+// file, with no temporary file left, instead of crashing.
+TEST(ReadWordListDeathTest, AListCutShortWhileReadEndsTheRunWithAMessage) {
+  TempFolder folder;
+  folder.Write("in.txt", std::string(1 << 16, 'A') + "\nB\n");
+  folder.Write("temporary", "");
+  const std::string list_path = folder.utf8() + "/in.txt";
+  EXPECT_EXIT(
+      {
+        const RemovedOnInterruption removed(folder.utf8() + "/temporary");
+        const WordList words = ReadWordList(list_path).words;
+        std::filesystem::resize_file(list_path, 0);
+        std::fprintf(stderr, "%c", words.Trimmed(1)[0]);  // a read of a lost page
+      },
+      ::testing::ExitedWithCode(1), "cannot read '.*in.txt': it changed while it was read");
+  EXPECT_FALSE(std::filesystem::exists(folder.utf8() + "/temporary"));
+}
+#endif
 
 TEST(ReadWordList, LongLinesAndLineEndsAtMegabyteBoundaries) {
   const std::string long_word(1 << 20, 'A');

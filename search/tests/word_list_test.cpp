@@ -23,9 +23,9 @@ TEST(SelectWordsContaining, SelectsInOnePassWhatEachWordContains) {
   const std::vector<std::string> pieces = {"P", "T", "AE1", " ", "  ", "\n", "\r\n", "\r", "\t"};
   // Padded symbols as the program makes them, and others whose outer bytes
   // are spaces in some places only, which the word's padding may stand for.
-  const std::vector<std::string> symbols = {" P ",   " T ",   " P T ", " T  P ", "  ",  " AE1 ",
-                                            "   ",   " T \t", " AE1 P ", "  P ", "P  ", " ",
-                                            "\tK ", "P",     "T ",     " T",   ""};
+  const std::vector<std::string> symbols = {" P ",  " T ",   " P T ",   " T  P ", "  ",  " AE1 ",
+                                            "   ",  " T \t", " AE1 P ", "  P ",   "P  ", " ",
+                                            "\tK ", "P",     "T ",      " T",     ""};
   std::mt19937 random(7);
   TempFolder folder;
   for (int round = 0; round < 200; ++round) {
@@ -38,7 +38,8 @@ TEST(SelectWordsContaining, SelectsInOnePassWhatEachWordContains) {
     for (const auto& symbol : symbols) {
       std::vector<std::int32_t> expected;
       for (std::size_t j = 0; j < words.size(); ++j) {
-        if (ContainsSymbol(words.Padded(j), symbol)) expected.push_back(static_cast<std::int32_t>(j));
+        if (ContainsSymbol(words.Padded(j), symbol))
+          expected.push_back(static_cast<std::int32_t>(j));
       }
       const std::vector<std::int32_t> selected = SelectWordsContaining(words, symbol);
       ASSERT_EQ(selected, expected) << "symbol \"" << symbol << "\" in \"" << bytes << '"';
