@@ -50,7 +50,11 @@ class OutputFile final {
 
  private:
   static char* Append(char* out, std::string_view text) {
-    if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may hold null
+    if (text.size() == 1) {  // a separator or a padding space: a store, not a call
+      *out = text.front();
+    } else if (!text.empty()) {  // an empty view may hold null
+      std::memcpy(out, text.data(), text.size());
+    }
     return out + text.size();
   }
   void WriteLineAfterFlush(std::string_view first, std::string_view separator,

@@ -113,7 +113,9 @@ void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) cons
   std::size_t word = 0;
   std::size_t from = empty() ? text.size() : starts_[0];
   while (word < size()) {
-    const std::size_t hit = text.find(core, from);
+    // One byte, as most symbols are, is looked for without comparing the rest.
+    const std::size_t hit =
+        core.size() == 1 ? text.find(core.front(), from) : text.find(core, from);
     if (hit == std::string_view::npos) return;
     const std::size_t hit_end = hit + core.size();
     // Words that end before the hit does cannot hold it or any later hit.
