@@ -98,7 +98,7 @@ class CandidateIndex final {
     candidates_ = CandidatesWithPartners(first_hashes);
     const std::size_t count = candidates_.size();
     slots_.assign(std::bit_ceil(count * 2 + 16), Slot{});
-    filter_ = HashFilter(count, 8);
+    filter_ = HashFilter(count, 16);  // fewer false maybes: most lookups end here
     next_.assign(count, kNone);
     // Inserting from the back and prepending leaves every chain ascending.
     for (std::size_t c = count; c-- > 0;) {
