@@ -42,6 +42,11 @@ class OutputFile final {
     filled_ += length;
   }
 
+  // Writes `lines`, whole lines that each end in CR LF already.
+  void WriteLines(std::string_view lines) {
+    if (lines.size() >= 2) WriteLine(lines.substr(0, lines.size() - 2));
+  }
+
   // Writes what is buffered, closes and renames the file into place; only
   // after this returns is the file complete.
   void Close();

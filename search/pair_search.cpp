@@ -297,40 +297,62 @@ class PairIndex::Search final {
     // and the progress shown, in order as ever.
     const std::size_t half = count < kSplitFrom ? count : count / 2;
     auto later = RunAhead([&] { return Look(half, count); });
-    const auto write = [&](std::size_t begin, std::size_t end, const std::vector<Found>& found) {
-      auto next = found.begin();
-      for (std::size_t n = begin; n < end; ++n) {
-        show_progress(n);
-        if (next == found.end() || next->n != n) continue;
-        WritePartners(pairs_file, first_list_[n], next->partners);
-        ++next;
-      }
-    };
-    write(0, half, Look(0, half));
-    write(half, count, later.get());
+    // The earlier half goes straight to the file; the later half's lines wait
+    // in memory until it is their turn.
+    std::string_view current;
+    CandidateIndex::Scratch scratch;
+    for (std::size_t n = 0; n < half; ++n) {
+      show_progress(n);
+      if (n + kLookAhead < half) index_->PrefetchFilter(first_hashes_[n + kLookAhead]);
+      current = words_.Trimmed(first_list_[n]);
+      ForEachPartner(
+          index_->Find(current, first_hashes_[n], scratch),
+          [&](std::string_view partner) { pairs_file.WriteLine(current, "\t", partner); });
+    }
+    const Pairs later_pairs = later.get();
+    auto next = later_pairs.ends.begin();
+    std::size_t written = 0;
+    for (std::size_t n = half; n < count; ++n) {
+      show_progress(n);
+      if (next == later_pairs.ends.end() || next->first != n) continue;
+      pairs_file.WriteLines(
+          std::string_view(later_pairs.lines).substr(written, next->second - written));
+      written = next->second;
+      ++next;
+    }
   }
 
  private:
-  // A first-list word, by its place in the first list, and its partners.
-  struct Found {
-    std::size_t n;
-    std::span<const std::uint32_t> partners;
+  // The pair lines of a part of the first list, made on another thread.
+  struct Pairs {
+    std::string lines;
+    // For each first-list word with partners, by its place in the first
+    // list: where its lines end.
+    std::vector<std::pair<std::size_t, std::size_t>> ends;
   };
 
-  // The first-list words in [begin, end) that have partners, in order.
-  std::vector<Found> Look(std::size_t begin, std::size_t end) const {
-    std::vector<Found> found;
+  // The pair lines of the first-list words in [begin, end).
+  Pairs Look(std::size_t begin, std::size_t end) const {
+    Pairs pairs;
     CandidateIndex::Scratch scratch;
     for (std::size_t n = begin; n < end; ++n) {
       if (n + kLookAhead < end) index_->PrefetchFilter(first_hashes_[n + kLookAhead]);
-      const auto partners = index_->Find(words_.Trimmed(first_list_[n]), first_hashes_[n], scratch);
-      if (!partners.empty()) found.push_back({n, partners});
+      const std::string_view current = words_.Trimmed(first_list_[n]);
+      const auto partners = index_->Find(current, first_hashes_[n], scratch);
+      if (partners.empty()) continue;
+      ForEachPartner(partners, [&](std::string_view partner) {
+        pairs.lines += current;
+        pairs.lines += '\t';
+        pairs.lines += partner;
+        pairs.lines += "\r\n";
+      });
+      pairs.ends.emplace_back(n, pairs.lines.size());
     }
-    return found;
+    return pairs;
   }
 
-  void WritePartners(OutputFile& pairs_file, std::int32_t current,
-                     std::span<const std::uint32_t> partners) const {
+  template <typename OnPartner>
+  void ForEachPartner(std::span<const std::uint32_t> partners, OnPartner&& on_partner) const {
     // The partners lie far apart in the list: asking for all of them at once
     // lets their cache misses overlap.
     for (const std::uint32_t partner : partners) {
@@ -340,8 +362,7 @@ class PairIndex::Search final {
       Prefetch(words_.Trimmed(CandidateIndex::PositionOf(partner)).data());
     }
     for (const std::uint32_t partner : partners) {
-      pairs_file.WriteLine(words_.Trimmed(current), "\t",
-                           words_.Trimmed(CandidateIndex::PositionOf(partner)));
+      on_partner(words_.Trimmed(CandidateIndex::PositionOf(partner)));
     }
   }
 
