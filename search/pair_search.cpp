@@ -123,6 +123,7 @@ class CandidateIndex final {
   struct Scratch {
     std::string word;
     std::string candidate;
+    std::array<char, 256> bytes;
   };
 
   // The members whose candidate is " " + `text` + " " (`text` with hash `hash`),
@@ -201,9 +202,41 @@ class CandidateIndex final {
 
   // The candidate of the word at `position`: its padded form substituted.
   std::string_view CandidateOf(std::int32_t position, Scratch& scratch) const {
+    const std::string_view word = words_.Trimmed(position);
+    if (from_.size() == to_.size() && from_.size() >= 2 &&
+        word.size() + 2 <= scratch.bytes.size()) {
+      return SameLengthCandidate(word, scratch.bytes);
+    }
     scratch.candidate.clear();
     AppendSubstituted(scratch.candidate, words_.Padded(position, scratch.word), from_, to_);
     return scratch.candidate;
+  }
+
+  // The candidate when `from` and `to` are as long, as two symbols of one
+  // character each are: made in place in `bytes`, where every byte that is not
+  // replaced keeps its place. A large search makes a candidate of every
+  // second-list word, and this takes a copy and a memchr per word rather than
+  // a call per piece. Matches are found as AppendSubstituted finds them:
+  // leftmost first, none overlapping, the scan going on after each match.
+  std::string_view SameLengthCandidate(std::string_view word, std::array<char, 256>& bytes) const {
+    const std::size_t size = word.size() + 2;
+    bytes[0] = ' ';
+    std::memcpy(bytes.data() + 1, word.data(), word.size());
+    bytes[size - 1] = ' ';
+    std::size_t look = 1;  // where to look for from_[1] next
+    while (look < size) {
+      const void* found = std::memchr(bytes.data() + look, from_[1], size - look);
+      if (found == nullptr) break;
+      const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data()) - 1;
+      if (at + from_.size() > size) break;
+      if (std::string_view(bytes.data() + at, from_.size()) != from_) {
+        look = at + 2;
+        continue;
+      }
+      std::memcpy(bytes.data() + at, to_.data(), to_.size());
+      look = at + from_.size() + 1;
+    }
+    return {bytes.data(), size};
   }
 
   // Equal words give equal candidates; only differing words need substituting.
