@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <future>
 #include <system_error>
 #include <type_traits>
@@ -33,6 +34,31 @@ auto BothAtOnce(Here&& here, Later later) {
     later_done.get();
     return result;
   }
+}
+
+// Runs work(begin, end) over [0, count) in two halves at once, the later
+// half on a thread of its own, from `split_from` on; otherwise as one.
+template <typename Work>
+void InTwoHalves(std::size_t count, std::size_t split_from, Work&& work) {
+  if (count < split_from) {
+    work(std::size_t{0}, count);
+    return;
+  }
+  auto later = RunAhead([&] { work(count / 2, count); });
+  work(std::size_t{0}, count / 2);
+  later.get();
+}
+
+// The vectors that work(begin, end) makes for InTwoHalves, joined in order.
+template <typename Work>
+auto JoinedInTwoHalves(std::size_t count, std::size_t split_from, Work&& work) {
+  decltype(work(std::size_t{0}, count)) earlier;
+  decltype(earlier) later;
+  InTwoHalves(count, split_from, [&](std::size_t begin, std::size_t end) {
+    (begin == 0 ? earlier : later) = work(begin, end);
+  });
+  earlier.insert(earlier.end(), later.begin(), later.end());
+  return earlier;
 }
 
 }  // namespace search
