@@ -72,25 +72,32 @@ class PairIndex::Search final {
           [&](std::string_view partner) { pairs_file.WriteLine(current, "\t", partner); });
     }
     const Pairs later_pairs = later.get();
-    auto next = later_pairs.ends.begin();
-    std::size_t written = 0;
+    auto next = later_pairs.words.begin();
     for (std::size_t n = half; n < count; ++n) {
       show_progress(n);
-      if (next == later_pairs.ends.end() || next->first != n) continue;
+      if (next == later_pairs.words.end() || next->n != n) continue;
       pairs_file.WriteLines(
-          std::string_view(later_pairs.lines).substr(written, next->second - written));
-      written = next->second;
+          std::string_view(later_pairs.pieces[next->piece]).substr(next->start, next->size));
       ++next;
     }
   }
 
  private:
-  // The pair lines of a part of the first list, made on another thread.
+  // The pair lines of a part of the first list, made on another thread, in
+  // pieces of about kPieceBytes: a piece is never copied as more come, and
+  // the memory they take is what they hold.
+  static constexpr std::size_t kPieceBytes = std::size_t{1} << 18;
   struct Pairs {
-    std::string lines;
-    // For each first-list word with partners, by its place in the first
-    // list: where its lines end.
-    std::vector<std::pair<std::size_t, std::size_t>> ends;
+    std::vector<std::string> pieces;
+    // A first-list word's lines, by its place in the first list: where they
+    // stand (not a view, as the piece may still move while it grows).
+    struct Word {
+      std::size_t n;
+      std::size_t piece;
+      std::size_t start;
+      std::size_t size;
+    };
+    std::vector<Word> words;
   };
 
   // The pair lines of the first-list words in [begin, end).
@@ -103,13 +110,18 @@ class PairIndex::Search final {
       const std::string_view current = words_.Trimmed(first_list_[n]);
       const auto partners = index_->Find(current, first_hashes_[n], scratch);
       if (partners.empty()) continue;
+      if (pairs.pieces.empty() || pairs.pieces.back().size() >= kPieceBytes) {
+        pairs.pieces.emplace_back().reserve(kPieceBytes + kPieceBytes / 4);
+      }
+      std::string& piece = pairs.pieces.back();
+      const std::size_t start = piece.size();
       ForEachPartner(partners, [&](std::string_view partner) {
-        pairs.lines += current;
-        pairs.lines += '\t';
-        pairs.lines += partner;
-        pairs.lines += "\r\n";
+        piece += current;
+        piece += '\t';
+        piece += partner;
+        piece += "\r\n";
       });
-      pairs.ends.emplace_back(n, pairs.lines.size());
+      pairs.words.push_back({n, pairs.pieces.size() - 1, start, piece.size() - start});
     }
     return pairs;
   }

@@ -92,6 +92,23 @@ std::vector<std::string> RandomLines(std::mt19937& random) {
   return testing_support::RandomLines(random, kShape);
 }
 
+// Words with hundreds of partners each: the later half's pair lines, made on
+// another thread, fill many pieces of memory before they are written.
+TEST(FindPairs, ManyPartnersKeepTheirOrderAcrossPieces) {
+  std::vector<std::string> lines;
+  for (int copy = 0; copy < 700; ++copy) {
+    lines.push_back("P AE1 " + std::to_string(copy % 7));
+    lines.push_back("T AE1 " + std::to_string(copy % 7));
+  }
+  const auto first = Symbol("P"), second = Symbol("T");
+  const auto state = StateFor(lines, first, second);
+  const Result nested = RunPairSearch(testing_support::NestedLoopPairs, state, first, second);
+  ASSERT_GT(nested.pairs.size(), std::size_t{1} << 20);
+  const Result indexed = RunPairSearch(FindPairs, state, first, second);
+  EXPECT_EQ(indexed.pairs, nested.pairs);
+  EXPECT_EQ(indexed.shown, nested.shown);
+}
+
 // Hashes that place many different candidates alike, so that the index must
 // tell them apart by their text: one slot for all, and the length alone.
 std::uint64_t SameForAll(std::string_view /*text*/) { return 0x1234567890ABCDEFu; }
