@@ -60,16 +60,13 @@ class PairIndex::Search final {
     auto later = RunAhead([&] { return Look(half, count); });
     // The earlier half goes straight to the file; the later half's lines wait
     // in memory until it is their turn.
-    std::string_view current;
     CandidateIndex::Scratch scratch;
     for (std::size_t n = 0; n < half; ++n) {
       show_progress(n);
-      if (n + CandidateIndex::kLookAhead < half)
-        index_->PrefetchFilter(first_hashes_[n + CandidateIndex::kLookAhead]);
-      current = words_.Trimmed(first_list_[n]);
-      ForEachPartner(
-          index_->Find(current, first_hashes_[n], scratch),
-          [&](std::string_view partner) { pairs_file.WriteLine(current, "\t", partner); });
+      const std::string_view current = words_.Trimmed(first_list_[n]);
+      ForEachPartner(PartnersOf(n, half, scratch), [&](std::string_view partner) {
+        pairs_file.WriteLine(current, "\t", partner);
+      });
     }
     const Pairs later_pairs = later.get();
     auto next = later_pairs.words.begin();
@@ -105,11 +102,9 @@ class PairIndex::Search final {
     Pairs pairs;
     CandidateIndex::Scratch scratch;
     for (std::size_t n = begin; n < end; ++n) {
-      if (n + CandidateIndex::kLookAhead < end)
-        index_->PrefetchFilter(first_hashes_[n + CandidateIndex::kLookAhead]);
-      const std::string_view current = words_.Trimmed(first_list_[n]);
-      const auto partners = index_->Find(current, first_hashes_[n], scratch);
+      const auto partners = PartnersOf(n, end, scratch);
       if (partners.empty()) continue;
+      const std::string_view current = words_.Trimmed(first_list_[n]);
       if (pairs.pieces.empty() || pairs.pieces.back().size() >= kPieceBytes) {
         pairs.pieces.emplace_back().reserve(kPieceBytes + kPieceBytes / 4);
       }
@@ -124,6 +119,16 @@ class PairIndex::Search final {
       pairs.words.push_back({n, pairs.pieces.size() - 1, start, piece.size() - start});
     }
     return pairs;
+  }
+
+  // The partners of the n-th first-list word, in a run of lookups that ends
+  // before `end`, whose next lookups are asked for ahead.
+  std::span<const std::uint32_t> PartnersOf(std::size_t n, std::size_t end,
+                                            CandidateIndex::Scratch& scratch) const {
+    if (n + CandidateIndex::kLookAhead < end) {
+      index_->PrefetchFilter(first_hashes_[n + CandidateIndex::kLookAhead]);
+    }
+    return index_->Find(words_.Trimmed(first_list_[n]), first_hashes_[n], scratch);
   }
 
   template <typename OnPartner>
