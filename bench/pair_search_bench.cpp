@@ -8,26 +8,26 @@
 
 #include "nested_loop_pairs.h"
 #include "recording_host.h"
-#include "search/pair_search.h"
-#include "search/search_error.h"
-#include "search/word_list.h"
-#include "search/word_list_reader.h"
+#include "search/lexicon/word_list.h"
+#include "search/lexicon/word_list_reader.h"
+#include "search/pairs/pair_search.h"
+#include "search/texts/search_error.h"
 #include "temp_folder.h"
 
 namespace {
 
 struct Lists {
-  search::WordList words;
+  search::lexicon::WordList words;
   std::vector<std::int32_t> first;
   std::vector<std::int32_t> second;
 };
 
 template <typename Search>
-double TimeSearch(Search search, const Lists& lists, const search::SearchSymbol& first,
-                  const search::SearchSymbol& second, const std::string& path) {
+double TimeSearch(Search search, const Lists& lists, const search::pairs::SearchSymbol& first,
+                  const search::pairs::SearchSymbol& second, const std::string& path) {
   testing_support::SilentHost host;
   const auto start = std::chrono::steady_clock::now();
-  search::OutputFile file(path);
+  search::os::OutputFile file(path);
   search(lists.words, {first, lists.first}, {second, lists.second}, file, host);
   file.Close();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -43,18 +43,21 @@ int main(int argc, char** argv) {
   }
   try {
     const auto read_start = std::chrono::steady_clock::now();
-    search::WordListFile list = search::ReadWordList(std::string(argv[1]) + "/in.txt");
-    const auto first = search::MakeSearchSymbol(argv[2], list.encoding);
-    const auto second = search::MakeSearchSymbol(argv[3], list.encoding);
+    search::lexicon::WordListFile list =
+        search::lexicon::ReadWordList(std::string(argv[1]) + "/in.txt");
+    const auto first = search::pairs::MakeSearchSymbol(argv[2], list.encoding);
+    const auto second = search::pairs::MakeSearchSymbol(argv[3], list.encoding);
     Lists lists{std::move(list.words), {}, {}};
-    if (first.Match) lists.first = search::SelectWordsContaining(lists.words, *first.Match);
-    if (second.Match) lists.second = search::SelectWordsContaining(lists.words, *second.Match);
+    if (first.Match)
+      lists.first = search::lexicon::SelectWordsContaining(lists.words, *first.Match);
+    if (second.Match)
+      lists.second = search::lexicon::SelectWordsContaining(lists.words, *second.Match);
     const double reading =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - read_start).count();
 
     const testing_support::TempFolder folder;
     const double indexed =
-        TimeSearch(search::FindPairs, lists, first, second, folder.utf8() + "/indexed.txt");
+        TimeSearch(search::pairs::FindPairs, lists, first, second, folder.utf8() + "/indexed.txt");
     if (indexed_only) {
       std::printf("reading and selecting %.3f s, indexed pair search %.3f s\n", reading, indexed);
       return 0;
@@ -68,7 +71,7 @@ int main(int argc, char** argv) {
     std::printf("nested loops %.3f s, indexed %.4f s, ratio %.0fx, same output: %s\n", nested,
                 indexed, nested / indexed, same ? "yes" : "NO");
     return same ? 0 : 1;
-  } catch (const search::SearchError& error) {
+  } catch (const search::texts::SearchError& error) {
     std::fprintf(stderr, "pair_search_bench: error: %s\n", error.what());
     return 1;
   }

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "recording_host.h"
-#include "search/pair_search.h"
-#include "search/search_error.h"
-#include "search/survey.h"
-#include "search/word_list.h"
-#include "search/word_list_reader.h"
+#include "search/lexicon/word_list.h"
+#include "search/lexicon/word_list_reader.h"
+#include "search/pairs/pair_search.h"
+#include "search/survey/survey.h"
+#include "search/texts/search_error.h"
 #include "temp_folder.h"
 
 namespace {
@@ -23,15 +23,19 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 // The selection and pair search stages of one single search; returns its lines.
-std::int64_t SingleSearch(const search::WordList& words, const std::string& first_text,
+std::int64_t SingleSearch(const search::lexicon::WordList& words, const std::string& first_text,
                           const std::string& second_text, const std::string& path) {
-  const auto first = search::MakeSearchSymbol(first_text, search::TextEncoding::kUtf8);
-  const auto second = search::MakeSearchSymbol(second_text, search::TextEncoding::kUtf8);
-  const std::vector<std::int32_t> first_list = search::SelectWordsContaining(words, *first.Match);
-  const std::vector<std::int32_t> second_list = search::SelectWordsContaining(words, *second.Match);
+  const auto first =
+      search::pairs::MakeSearchSymbol(first_text, search::texts::TextEncoding::kUtf8);
+  const auto second =
+      search::pairs::MakeSearchSymbol(second_text, search::texts::TextEncoding::kUtf8);
+  const std::vector<std::int32_t> first_list =
+      search::lexicon::SelectWordsContaining(words, *first.Match);
+  const std::vector<std::int32_t> second_list =
+      search::lexicon::SelectWordsContaining(words, *second.Match);
   testing_support::SilentHost host;
-  search::OutputFile file(path);
-  search::FindPairs(words, {first, first_list}, {second, second_list}, file, host);
+  search::os::OutputFile file(path);
+  search::pairs::FindPairs(words, {first, first_list}, {second, second_list}, file, host);
   file.Close();
   const std::string pairs = testing_support::ReadFile(path);
   return static_cast<std::int64_t>(std::count(pairs.begin(), pairs.end(), '\n'));
@@ -46,9 +50,10 @@ int main(int argc, char** argv) {
   }
   const std::size_t wanted = argc == 3 ? std::strtoull(argv[2], nullptr, 10) : 300;
   try {
-    const search::WordList words = search::ReadWordList(std::string(argv[1]) + "/in.txt").words;
+    const search::lexicon::WordList words =
+        search::lexicon::ReadWordList(std::string(argv[1]) + "/in.txt").words;
     auto start = std::chrono::steady_clock::now();
-    const search::Survey survey = search::SurveyMinimalPairs(words, "in.txt", {});
+    const search::survey::Survey survey = search::survey::SurveyMinimalPairs(words, "in.txt", {});
     const double surveying = SecondsSince(start);
 
     // Every so many cells, row by row, so that common and rare symbols both come up.
@@ -74,7 +79,7 @@ int main(int argc, char** argv) {
     std::printf("single searches for all %zu pairs ~%.1f s: %.0f times the survey; agree: %s\n",
                 cells, all_pairs, all_pairs / surveying, disagreements == 0 ? "yes" : "NO");
     return disagreements == 0 ? 0 : 1;
-  } catch (const search::SearchError& error) {
+  } catch (const search::texts::SearchError& error) {
     std::fprintf(stderr, "survey_bench: error: %s\n", error.what());
     return 1;
   }

@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "cli/console_host.h"
-#include "search/message_text.h"
-#include "search/search_run.h"
-#include "search/survey_run.h"
-#include "search/transcription.h"
+#include "search/lexicon/transcription.h"
+#include "search/pairs/search_run.h"
+#include "search/survey/survey_run.h"
+#include "search/texts/message_text.h"
 #include "version.h"
 
 namespace cli {
@@ -83,7 +83,7 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
       }
       options.folder = WithoutTrailingSeparator(arguments[i]);
     } else {
-      error = "unknown option '" + search::EscapedForMessage(argument) + "'";
+      error = "unknown option '" + search::texts::EscapedForMessage(argument) + "'";
       return std::nullopt;
     }
   }
@@ -101,27 +101,28 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
 
 // Where the file system made one file of both lists' names ("s" and "S" where
 // case is ignored), says where the second list went.
-void NoteDerivedName(const Options& options, const search::WrittenFiles& written,
+void NoteDerivedName(const Options& options, const search::pairs::WrittenFiles& written,
                      std::ostream& err) {
   if (!written.second_list_derived) return;
-  const std::string_view first = search::TrimSpaces(options.symbols[0]);
-  const std::string_view second = search::TrimSpaces(options.symbols[1]);
-  err << search::EscapedForMessage("minpairs: note: '" + std::string(first) + "' and '" +
-                                   std::string(second) +
-                                   "' name the same list file in this folder; the words with '" +
-                                   std::string(second) + "' are in '" + written.second_list + "'")
+  const std::string_view first = search::lexicon::TrimSpaces(options.symbols[0]);
+  const std::string_view second = search::lexicon::TrimSpaces(options.symbols[1]);
+  err << search::texts::EscapedForMessage(
+             "minpairs: note: '" + std::string(first) + "' and '" + std::string(second) +
+             "' name the same list file in this folder; the words with '" + std::string(second) +
+             "' are in '" + written.second_list + "'")
       << '\n';
 }
 
 int Search(Request request, const Options& options, std::ostream& out, std::ostream& err) {
   ConsoleHost host(options.folder, options.quiet, out, err);
-  search::SearchState state;
+  search::pairs::SearchState state;
   try {
     if (request == Request::kSurvey) {
-      search::RunSurvey(host);
+      search::survey::RunSurvey(host);
     } else {
       NoteDerivedName(options,
-                      search::RunSearch(options.symbols[0], options.symbols[1], state, host), err);
+                      search::pairs::RunSearch(options.symbols[0], options.symbols[1], state, host),
+                      err);
     }
     return 0;
   } catch (const std::exception& error) {  // SearchError, or the unforeseen

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "search/search_error.h"
+#include "search/texts/search_error.h"
 
 namespace cli {
 
@@ -17,7 +17,7 @@ void ConsoleHost::ShowStatus(std::string_view text) {
 // before it writes the pairs or reports that it is done.
 void ConsoleHost::ShowMessage(std::string_view text) {
   if (!(out_ << text << '\n' << std::flush)) {
-    throw search::SearchError("cannot write to standard output");
+    throw search::texts::SearchError("cannot write to standard output");
   }
 }
 

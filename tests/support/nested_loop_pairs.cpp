@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "search/pair_search.h"
-#include "search/status_texts.h"
-#include "search/transcription.h"
+#include "search/lexicon/transcription.h"
+#include "search/pairs/pair_search.h"
+#include "search/texts/status_texts.h"
 
 namespace testing_support {
 namespace {
 
 // Every word padded once, as the loops compare each many times.
-std::vector<std::string> PaddedWords(const search::WordList& words) {
+std::vector<std::string> PaddedWords(const search::lexicon::WordList& words) {
   std::vector<std::string> padded;
   padded.reserve(words.size());
   for (std::size_t i = 0; i < words.size(); ++i) padded.push_back(words.Padded(i));
@@ -20,35 +20,37 @@ std::vector<std::string> PaddedWords(const search::WordList& words) {
 
 }  // namespace
 
-void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide& first,
-                     const search::PairSearchSide& second, search::OutputFile& pairs_file,
-                     search::RunHost& host) {
+void NestedLoopPairs(const search::lexicon::WordList& words,
+                     const search::pairs::PairSearchSide& first,
+                     const search::pairs::PairSearchSide& second,
+                     search::os::OutputFile& pairs_file, search::pairs::RunHost& host) {
   const std::vector<std::string> padded = PaddedWords(words);
   const auto first_count = static_cast<std::int32_t>(first.positions.size());
   for (std::int32_t i = 1; i <= first_count; ++i) {
-    if (i % search::kProgressInterval == 0) {
-      host.ShowStatus(search::ProgressText(i, first_count, first.symbol.Shown));
+    if (i % search::texts::kProgressInterval == 0) {
+      host.ShowStatus(search::texts::ProgressText(i, first_count, first.symbol.Shown));
     }
     const std::string_view current = padded[first.positions[i - 1]];
     for (const std::int32_t position : second.positions) {
       const std::string_view candidate = padded[position];
-      if (search::SubstituteSymbol(candidate, *second.symbol.Match, *first.symbol.Match) ==
+      if (search::lexicon::SubstituteSymbol(candidate, *second.symbol.Match, *first.symbol.Match) ==
           current) {
-        pairs_file.WriteLine(search::TrimSpaces(current), "\t", search::TrimSpaces(candidate));
+        pairs_file.WriteLine(search::lexicon::TrimSpaces(current), "\t",
+                             search::lexicon::TrimSpaces(candidate));
       }
     }
   }
 }
 
-NestedLoopCount CountNestedLoopPairs(const search::WordList& words, std::string_view first,
+NestedLoopCount CountNestedLoopPairs(const search::lexicon::WordList& words, std::string_view first,
                                      std::string_view second, std::size_t kept) {
   const std::vector<std::string> padded = PaddedWords(words);
   NestedLoopCount count;
   for (std::size_t i = 0; i < words.size(); ++i) {
-    if (!search::ContainsSymbol(padded[i], first)) continue;
+    if (!search::lexicon::ContainsSymbol(padded[i], first)) continue;
     for (std::size_t k = 0; k < words.size(); ++k) {
-      if (!search::ContainsSymbol(padded[k], second) ||
-          search::SubstituteSymbol(padded[k], second, first) != padded[i]) {
+      if (!search::lexicon::ContainsSymbol(padded[k], second) ||
+          search::lexicon::SubstituteSymbol(padded[k], second, first) != padded[i]) {
         continue;
       }
       if (count.lines++ < static_cast<std::int64_t>(kept)) {

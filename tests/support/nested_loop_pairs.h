@@ -5,16 +5,17 @@
 #include <utility>
 #include <vector>
 
-#include "search/pair_search.h"
+#include "search/pairs/pair_search.h"
 
 namespace testing_support {
 
 // The straightforward pair search: every first-list word against every
 // second-list word, substituting anew for each comparison. The reference that
 // the indexed search is checked and measured against.
-void NestedLoopPairs(const search::WordList& words, const search::PairSearchSide& first,
-                     const search::PairSearchSide& second, search::OutputFile& pairs_file,
-                     search::RunHost& host);
+void NestedLoopPairs(const search::lexicon::WordList& words,
+                     const search::pairs::PairSearchSide& first,
+                     const search::pairs::PairSearchSide& second,
+                     search::os::OutputFile& pairs_file, search::pairs::RunHost& host);
 
 // The lines that the straightforward search for two padded symbols would write,
 // as their number and the word-list positions of the first `kept` lines.
@@ -22,7 +23,7 @@ struct NestedLoopCount {
   std::int64_t lines = 0;
   std::vector<std::pair<std::int32_t, std::int32_t>> first_lines;
 };
-NestedLoopCount CountNestedLoopPairs(const search::WordList& words, std::string_view first,
+NestedLoopCount CountNestedLoopPairs(const search::lexicon::WordList& words, std::string_view first,
                                      std::string_view second, std::size_t kept);
 
 }  // namespace testing_support

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/platform.h"
+#include "search/os/platform.h"
 
 namespace testing_support {
 
@@ -34,6 +34,8 @@ class TempFolder final {
 std::string ReadFile(const std::filesystem::path& path);
 
 // Tests name paths from UTF-8 text the way the search does.
-inline std::filesystem::path Utf8Path(std::string_view text) { return search::PathFromUtf8(text); }
+inline std::filesystem::path Utf8Path(std::string_view text) {
+  return search::os::PathFromUtf8(text);
+}
 
 }  // namespace testing_support

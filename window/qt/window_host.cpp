@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QString>
 
-#include "search/status_texts.h"
+#include "search/texts/status_texts.h"
 #include "window/qt/desktop.h"
 
 namespace window {
@@ -15,7 +15,7 @@ std::string WindowHost::ApplicationDirectory() { return desktop_.ApplicationDire
 
 void WindowHost::ShowStatus(std::string_view text) {
   status_button_.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  if (throttle_.ShouldPaint(search::IsProgressText(text), PaintThrottle::Clock::now())) {
+  if (throttle_.ShouldPaint(search::texts::IsProgressText(text), PaintThrottle::Clock::now())) {
     status_button_.repaint();
   }
 }

@@ -1,6 +1,6 @@
 #include "window/win32/window_host.h"
 
-#include "search/status_texts.h"
+#include "search/texts/status_texts.h"
 #include "window/application.h"
 #include "window/win32/text_encoding.h"
 
@@ -13,7 +13,7 @@ std::string WindowHost::ApplicationDirectory() { return Utf8FromWide(ProgramFold
 
 void WindowHost::ShowStatus(std::string_view text) {
   SetWindowTextW(status_button_, WideFromUtf8(text).c_str());
-  if (throttle_.ShouldPaint(search::IsProgressText(text), PaintThrottle::Clock::now())) {
+  if (throttle_.ShouldPaint(search::texts::IsProgressText(text), PaintThrottle::Clock::now())) {
     UpdateWindow(status_button_);  // paints now, without processing input
   }
 }

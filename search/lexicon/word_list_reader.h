@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "search/lexicon/word_list.h"
+#include "search/texts/encoding.h"
+
+namespace search::lexicon {
+
+// A word list as read from its file, with the encoding the file turned out to be in.
+struct WordListFile {
+  WordList words;
+  texts::TextEncoding encoding = texts::TextEncoding::kUtf8;
+};
+
+// Reads the word list at `path` in one pass: one padded transcription per line,
+// blank lines included. A UTF-8 byte order mark is skipped; UTF-16 files are
+// refused. Raises SearchError naming the file, also when memory runs out.
+WordListFile ReadWordList(const std::string& path);
+
+}  // namespace search::lexicon

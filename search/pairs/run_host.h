@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace search::pairs {
+
+// What a search run needs from the program that hosts it. The window and the
+// command line provide it; tests pass a fake that records what was shown.
+class RunHost {
+ public:
+  virtual ~RunHost() = default;
+
+  // The folder that holds in.txt and output/, in UTF-8, without a trailing separator.
+  virtual std::string ApplicationDirectory() = 0;
+
+  // Replaces the status text; it is visible when the call returns.
+  virtual void ShowStatus(std::string_view text) = 0;
+
+  // Shows a message and returns when the user has confirmed or dismissed it.
+  virtual void ShowMessage(std::string_view text) = 0;
+};
+
+}  // namespace search::pairs

@@ -1,0 +1,41 @@
+// The files of a survey: two tab-separated tables and a heat-map page. They are
+// in UTF-8 whatever the word list's encoding: a Windows-1252 list's words and
+// symbols are decoded as browsers decode windows-1252.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "search/lexicon/word_list.h"
+#include "search/os/output_file.h"
+#include "search/survey/survey.h"
+#include "search/texts/encoding.h"
+
+namespace search::survey {
+
+inline constexpr std::string_view kSurveyTableFile = "SurveyOfMinimalPairs.tsv";
+inline constexpr std::string_view kSurveySymbolsFile = "SurveyOfSymbols.tsv";
+inline constexpr std::string_view kSurveyPageFile = "SurveyOfMinimalPairs.html";
+
+// Text of the word list in UTF-8.
+inline std::string ShownText(std::string_view list_bytes, texts::TextEncoding encoding) {
+  return encoding == texts::TextEncoding::kUtf8 ? std::string(list_bytes)
+                                                : texts::Windows1252ToUtf8(list_bytes);
+}
+
+// A table field: tab, CR, LF and backslash written as \t, \r, \n and \\.
+std::string TsvField(std::string_view text);
+
+// An empty cell, then every symbol; then a row per first symbol with the count
+// for each second symbol, the diagonal empty.
+void WriteSurveyTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file);
+
+// A header, then per symbol: its words, its pairs as first and as second symbol.
+void WriteSymbolTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file);
+
+// The counts as a heat map, with each cell's first pairs and the command that
+// lists all of them.
+void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
+                     texts::TextEncoding encoding, os::OutputFile& file);
+
+}  // namespace search::survey

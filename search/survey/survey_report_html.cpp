@@ -1,0 +1,279 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "search/lexicon/transcription.h"
+#include "search/os/output_names.h"
+#include "search/survey/survey_report.h"
+#include "search/texts/search_error.h"
+#include "search/texts/status_texts.h"
+
+namespace search::survey {
+namespace {
+
+// Viridis, light to dark: it reads as lightness in greyscale and stays distinct
+// for the common kinds of colour blindness. Text turns white on the dark half.
+constexpr std::array<std::string_view, 8> kShades = {"#fde725", "#a0da39", "#4ac16d", "#1fa187",
+                                                     "#277f8e", "#365c8d", "#46327e", "#440154"};
+
+constexpr std::string_view kStyle =
+    R"(:root { print-color-adjust: exact; -webkit-print-color-adjust: exact; }
+body { font: 14px/1.4 system-ui, "DejaVu Sans", sans-serif; margin: 1.5rem; color: #111; background: #fff; }
+h1 { font-size: 1.4rem; margin: 0 0 0.5rem; }
+p { max-width: 50rem; }
+.legend { display: flex; flex-wrap: wrap; align-items: center; gap: 0.25rem 1rem; margin: 0.5rem 0 1rem; }
+.legend ul { display: flex; flex-wrap: wrap; gap: 0.25rem 1rem; list-style: none; padding: 0; margin: 0; }
+.legend li { display: flex; align-items: center; gap: 0.35rem; }
+.swatch { display: inline-block; width: 1.6em; height: 1.1em; border: 1px solid #888; }
+table.map { border-collapse: collapse; font-size: 12px; font-variant-numeric: tabular-nums; }
+.map caption { text-align: left; padding-bottom: 0.4rem; }
+.map th, .map td { border: 1px solid #fff; padding: 2px 4px; min-width: 2.4em; }
+.map td { text-align: right; position: relative; }
+.map thead th { text-align: center; vertical-align: bottom; position: sticky; top: 0; background: #fff; z-index: 2; }
+.map tbody th { text-align: left; white-space: nowrap; position: sticky; left: 0; background: #fff; z-index: 1; }
+.map .words { display: block; font-weight: normal; font-size: 10px; color: #555; }
+.map tbody th .words { display: inline; margin-left: 0.3em; }
+.map td.none, .swatch.none { color: #aaa; background: #f4f4f4; }
+.map td.na { text-align: center; color: #666; background: repeating-linear-gradient(135deg, #ccc 0 2px, #fff 2px 6px); }
+.map abbr { text-decoration: none; }
+.map td[tabindex]:focus { outline: 2px solid #d62728; outline-offset: -2px; }
+.map td[tabindex]:focus::after { content: attr(title); white-space: pre; position: absolute; left: 100%; top: 100%; z-index: 3; padding: 0.4rem 0.6rem; background: #fff; color: #111; border: 1px solid #444; text-align: left; font-size: 12px; }
+@media print {
+  @page { size: landscape; margin: 1cm; }
+  body { margin: 0; font-size: 10px; }
+  .map { font-size: 8px; }
+  .map thead th, .map tbody th { position: static; }
+})";
+
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char character : text) {
+    switch (character) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&#39;";
+        break;
+      case '\n':
+        escaped += "&#10;";
+        break;
+      default:
+        escaped += character;
+    }
+  }
+  return escaped;
+}
+
+std::string ShellQuoted(std::string_view text) {
+  std::string quoted = "'";
+  for (const char character : text) {
+    if (character == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += character;
+    }
+  }
+  return quoted + "'";
+}
+
+// Whether `minpairs` takes the symbol as typed and finds it in the list: it
+// must be allowed in a file name and, for a Windows-1252 list, come back to the
+// list's bytes.
+bool CanBeTyped(std::string_view list_bytes, texts::TextEncoding encoding) {
+  const std::string shown = ShownText(list_bytes, encoding);
+  try {
+    os::CheckSymbolForFileName(shown, "first");
+  } catch (const texts::SearchError&) {
+    return false;
+  }
+  return encoding == texts::TextEncoding::kUtf8 ||
+         texts::Utf8ToWindows1252(shown) == std::string(list_bytes);
+}
+
+// Counts from `starts[k]` take shade k; the starts rise on a logarithmic scale
+// from 1 to the largest count.
+class ShadeScale final {
+ public:
+  explicit ShadeScale(std::int64_t largest) : largest_(largest) {
+    if (largest < 1) return;
+    const auto steps = static_cast<double>(kShades.size());
+    for (std::size_t k = 0; k < kShades.size(); ++k) {
+      const auto start = std::max<std::int64_t>(
+          1, std::llround(std::pow(static_cast<double>(largest), static_cast<double>(k) / steps)));
+      if (starts_.empty() || start > starts_.back()) starts_.push_back(start);
+    }
+  }
+
+  [[nodiscard]] std::size_t size() const { return starts_.size(); }
+  // The class name of the shade of range k; shades spread over the palette.
+  [[nodiscard]] std::size_t Shade(std::size_t range) const {
+    return size() == 1 ? kShades.size() - 1 : range * (kShades.size() - 1) / (size() - 1);
+  }
+  [[nodiscard]] std::size_t RangeOf(std::int64_t count) const {
+    return static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), count) -
+                                    starts_.begin()) -
+           1;
+  }
+  [[nodiscard]] std::string RangeText(std::size_t range) const {
+    const std::int64_t last = range + 1 < size() ? starts_[range + 1] - 1 : largest_;
+    const std::string first = std::to_string(starts_[range]);
+    return last == starts_[range] ? first : first + "–" + std::to_string(last);
+  }
+
+ private:
+  std::int64_t largest_;
+  std::vector<std::int64_t> starts_;
+};
+
+std::string ShadeRules() {
+  std::string rules;
+  for (std::size_t k = 0; k < kShades.size(); ++k) {
+    const std::string name = ".s" + std::to_string(k);
+    rules += name + " { background: " + std::string(kShades[k]) + ";" +
+             (k >= kShades.size() / 2 ? " color: #fff;" : "") + " }\n";
+  }
+  return rules;
+}
+
+struct PageContext {
+  const Survey& survey;
+  const lexicon::WordList& words;
+  texts::TextEncoding encoding;
+  std::vector<std::string> shown;  // the symbols, escaped for the page
+  std::vector<bool> typable;
+};
+
+std::string Word(const PageContext& page, std::int32_t position) {
+  return std::string(page.words.Trimmed(static_cast<std::size_t>(position)));
+}
+
+// The hover and focus text of a cell with pairs, escaped for an attribute.
+std::string CellDetails(const PageContext& page, std::size_t first, std::size_t second) {
+  const Survey& survey = page.survey;
+  const std::int64_t count = survey.Count(first, second);
+  const std::string first_text = ShownText(survey.symbols[first], page.encoding);
+  const std::string second_text = ShownText(survey.symbols[second], page.encoding);
+  std::string details = first_text + " for " + second_text + ": " + std::to_string(count) +
+                        (count == 1 ? " minimal pair" : " minimal pairs");
+  for (const SurveyPair& pair : survey.Examples(first, second)) {
+    details += '\n';  // appended piece by piece: GCC 12 warns wrongly on "\n" + string
+    details += ShownText(Word(page, pair.first_word), page.encoding);
+    details += "  –  ";
+    details += ShownText(Word(page, pair.second_word), page.encoding);
+  }
+  if (count > static_cast<std::int64_t>(survey.Examples(first, second).size())) details += "\n…";
+  if (page.typable[first] && page.typable[second]) {
+    details +=
+        "\nAll of them: minpairs -- " + ShellQuoted(first_text) + " " + ShellQuoted(second_text);
+  }
+  return Escaped(details);
+}
+
+std::string Cell(const PageContext& page, const ShadeScale& scale, std::size_t first,
+                 std::size_t second) {
+  if (first == second) return R"(<td class="na"><abbr title="not applicable">n/a</abbr></td>)";
+  const std::int64_t count = page.survey.Count(first, second);
+  if (count == 0) return R"(<td class="none">0</td>)";
+  return R"(<td class="s)" + std::to_string(scale.Shade(scale.RangeOf(count))) +
+         R"(" tabindex="0" title=")" + CellDetails(page, first, second) + "\">" +
+         std::to_string(count) + "</td>";
+}
+
+void WriteHead(os::OutputFile& file) {
+  file.WriteLine("<!DOCTYPE html>");
+  file.WriteLine("<html lang=\"en\">");
+  file.WriteLine("<head>");
+  file.WriteLine("<meta charset=\"utf-8\">");
+  // Nothing but the page itself: any request elsewhere would be an error.
+  file.WriteLine(
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+      "style-src 'unsafe-inline'\">");
+  file.WriteLine(R"(<meta name="viewport" content="width=device-width, initial-scale=1">)");
+  file.WriteLine("<title>Minimal pairs of every pair of symbols</title>");
+  file.WriteLine("<style>");
+  file.WriteLine(kStyle);
+  file.WriteLine(ShadeRules() + "</style>");
+  file.WriteLine("</head>");
+}
+
+void WriteIntroduction(const Survey& survey, const ShadeScale& scale, os::OutputFile& file) {
+  file.WriteLine("<h1>Minimal pairs of every pair of symbols</h1>");
+  file.WriteLine("<p>" +
+                 Escaped(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
+                                                  survey.MinimalPairs())) +
+                 "</p>");
+  file.WriteLine(
+      "<p>Each row is a first symbol and each column a second symbol. A cell counts the "
+      "pairs of words in which the second word becomes the first when its second symbol is "
+      "replaced by the first symbol, as <code>minpairs</code> finds them. Point at a cell, or "
+      "move to it with the Tab key, to see its first pairs and the command that lists them "
+      "all.</p>");
+  if (scale.size() == 0) return;
+  file.WriteLine(
+      "<div class=\"legend\"><span id=\"legend\">Minimal pairs in a cell:</span>"
+      "<ul aria-labelledby=\"legend\">");
+  file.WriteLine("<li><span class=\"swatch none\"></span>0</li>");
+  for (std::size_t range = 0; range < scale.size(); ++range) {
+    file.WriteLine("<li><span class=\"swatch s" + std::to_string(scale.Shade(range)) +
+                   "\"></span>" + scale.RangeText(range) + "</li>");
+  }
+  file.WriteLine("</ul></div>");
+}
+
+void WriteMap(const PageContext& page, const ShadeScale& scale, os::OutputFile& file) {
+  const Survey& survey = page.survey;
+  file.WriteLine("<table class=\"map\">");
+  file.WriteLine(
+      "<caption>Minimal pairs by first symbol (rows) and second symbol (columns); the small "
+      "numbers are the words that hold each symbol.</caption>");
+  std::string line = "<thead><tr><td></td>";
+  for (std::size_t n = 0; n < survey.size(); ++n) {
+    line += "<th scope=\"col\">" + page.shown[n] + "<span class=\"words\">" +
+            std::to_string(survey.word_counts[n]) + "</span></th>";
+  }
+  file.WriteLine(line + "</tr></thead>");
+  file.WriteLine("<tbody>");
+  for (std::size_t first = 0; first < survey.size(); ++first) {
+    line = "<tr><th scope=\"row\">" + page.shown[first] + "<span class=\"words\">" +
+           std::to_string(survey.word_counts[first]) + "</span></th>";
+    for (std::size_t second = 0; second < survey.size(); ++second) {
+      line += Cell(page, scale, first, second);
+    }
+    file.WriteLine(line + "</tr>");
+  }
+  file.WriteLine("</tbody>");
+  file.WriteLine("</table>");
+}
+
+}  // namespace
+
+void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
+                     texts::TextEncoding encoding, os::OutputFile& file) {
+  PageContext page{survey, words, encoding, {}, {}};
+  for (const std::string& symbol : survey.symbols) {
+    page.shown.push_back(Escaped(ShownText(symbol, encoding)));
+    page.typable.push_back(CanBeTyped(symbol, encoding));
+  }
+  const ShadeScale scale(survey.pair_counts.empty() ? 0
+                                                    : *std::max_element(survey.pair_counts.begin(),
+                                                                        survey.pair_counts.end()));
+  WriteHead(file);
+  file.WriteLine("<body>");
+  WriteIntroduction(survey, scale, file);
+  WriteMap(page, scale, file);
+  file.WriteLine("</body>");
+  file.WriteLine("</html>");
+}
+
+}  // namespace search::survey

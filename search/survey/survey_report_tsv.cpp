@@ -1,0 +1,64 @@
+#include <numeric>
+
+#include "search/survey/survey_report.h"
+
+namespace search::survey {
+
+std::string TsvField(std::string_view text) {
+  std::string field;
+  field.reserve(text.size());
+  for (const char character : text) {
+    switch (character) {
+      case '\t':
+        field += "\\t";
+        break;
+      case '\r':
+        field += "\\r";
+        break;
+      case '\n':
+        field += "\\n";
+        break;
+      case '\\':
+        field += "\\\\";
+        break;
+      default:
+        field += character;
+    }
+  }
+  return field;
+}
+
+void WriteSurveyTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file) {
+  std::string line;
+  for (const std::string& symbol : survey.symbols) {
+    line += '\t';
+    line += TsvField(ShownText(symbol, encoding));
+  }
+  file.WriteLine(line);
+  for (std::size_t first = 0; first < survey.size(); ++first) {
+    line = TsvField(ShownText(survey.symbols[first], encoding));
+    for (std::size_t second = 0; second < survey.size(); ++second) {
+      line += '\t';
+      if (first != second) line += std::to_string(survey.Count(first, second));
+    }
+    file.WriteLine(line);
+  }
+}
+
+void WriteSymbolTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file) {
+  std::vector<std::int64_t> as_first(survey.size()), as_second(survey.size());
+  for (std::size_t first = 0; first < survey.size(); ++first) {
+    for (std::size_t second = 0; second < survey.size(); ++second) {
+      as_first[first] += survey.Count(first, second);
+      as_second[second] += survey.Count(first, second);
+    }
+  }
+  file.WriteLine("symbol\twords\tpairs as first symbol\tpairs as second symbol");
+  for (std::size_t n = 0; n < survey.size(); ++n) {
+    file.WriteLine(TsvField(ShownText(survey.symbols[n], encoding)) + '\t' +
+                   std::to_string(survey.word_counts[n]) + '\t' + std::to_string(as_first[n]) +
+                   '\t' + std::to_string(as_second[n]));
+  }
+}
+
+}  // namespace search::survey

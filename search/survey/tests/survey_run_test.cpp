@@ -1,0 +1,136 @@
+#include "search/survey/survey_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "expected_texts.h"
+#include "recording_host.h"
+#include "search/texts/search_error.h"
+#include "temp_folder.h"
+
+namespace search::survey {
+namespace {
+
+using testing_support::RecordingHost;
+using testing_support::TempFolder;
+
+class SurveyRunTest : public ::testing::Test {
+ protected:
+  SurveyRunTest() : host(folder.utf8()) {
+    std::filesystem::create_directory(folder.path() / "output");
+  }
+
+  // Runs and returns the error message, or "" when the run succeeded.
+  std::string RunAndFail() {
+    try {
+      RunSurvey(host);
+    } catch (const texts::SearchError& error) {
+      return error.what();
+    }
+    return "";
+  }
+  std::string Output(const std::string& name) const { return folder.Read("output/" + name); }
+  std::size_t OutputFileCount() const {
+    const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+  }
+
+  TempFolder folder;
+  RecordingHost host;
+};
+
+TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
+  folder.Write("in.txt",
+               "K AE1 T\r\nG AE1 T\r\nK OW1 T\r\nG OW1 L\r\n  B AE1 G  \r\nB AE1 K\r\n"
+               "K IH1 K\r\nG IH1 K\r\nK IH1 G\r\nG IH1 G\r\n");
+  ASSERT_EQ(RunAndFail(), "");
+  EXPECT_EQ(Output("SurveyOfMinimalPairs.tsv"),
+            "\tK\tG\tAE1\tIH1\tT\tOW1\tB\tL\r\n"
+            "K\t\t5\t0\t0\t0\t0\t0\t0\r\n"
+            "G\t5\t\t0\t0\t0\t0\t0\t0\r\n"
+            "AE1\t0\t0\t\t0\t0\t1\t0\t0\r\n"
+            "IH1\t0\t0\t0\t\t0\t0\t0\t0\r\n"
+            "T\t0\t0\t0\t0\t\t0\t0\t0\r\n"
+            "OW1\t0\t0\t1\t0\t0\t\t0\t0\r\n"
+            "B\t0\t0\t0\t0\t0\t0\t\t0\r\n"
+            "L\t0\t0\t0\t0\t0\t0\t0\t\r\n");
+  EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
+            "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
+            "K\t6\t5\t5\r\nG\t6\t5\t5\r\nAE1\t4\t1\t1\r\nIH1\t4\t0\t0\r\n"
+            "T\t3\t0\t0\r\nOW1\t2\t1\t1\r\nB\t2\t0\t0\r\nL\t1\t0\t0\r\n");
+  EXPECT_EQ(OutputFileCount(), 3u);
+  EXPECT_EQ(host.shown,
+            (std::vector<std::string>{
+                std::string(testing_support::kExpectedReading),
+                std::string(testing_support::kExpectedSurveyCounting),
+                std::string(testing_support::kExpectedSurveyWriting),
+                "message: 8 symbols, 4 ordered pairs of symbols with minimal pairs, 12 minimal "
+                "pairs in all."}));
+}
+
+// A Windows-1252 list is counted on its bytes and shown decoded; tabs and
+// backslashes in symbols are escaped.
+TEST_F(SurveyRunTest, Windows1252ListDecodedAndEscaped) {
+  folder.Write("in.txt", "caf\xE9 \x81\r\ncaf\xE9 X\\\r\nA\tB \x81\r\n");
+  ASSERT_EQ(RunAndFail(), "");
+  EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
+            "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
+            "caf\xC3\xA9\t2\t1\t1\r\n\xC2\x81\t2\t1\t1\r\nX\\\\\t1\t1\t1\r\nA\\tB\t1\t1\t1\r\n");
+  const std::string page = Output("SurveyOfMinimalPairs.html");
+  EXPECT_NE(page.find("caf\xC3\xA9 \xC2\x81  \xE2\x80\x93  caf\xC3\xA9 X\\"), std::string::npos);
+}
+
+TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
+  struct Case {
+    std::string in_txt;  // none when empty
+    bool output_folder;
+    std::string expected;
+  };
+  std::string many_symbols;
+  for (int n = 0; n <= 1000; ++n) many_symbols.append("S").append(std::to_string(n)).append("\n");
+  const std::string in_txt = folder.utf8() + "/in.txt";
+  const std::vector<Case> cases = {
+      {"", true, "cannot read '" + in_txt + "': No such file or directory"},
+      {"\xFF\xFEK", true,
+       "cannot read '" + in_txt + "': it is UTF-16 text; save it as UTF-8 and try again"},
+      {many_symbols, true,
+       "cannot survey '" + in_txt +
+           "': it has more than 1000 different symbols (are the symbols of each word "
+           "separated by spaces?)"},
+      {"K AE1 T\n", false,
+       "cannot create '" + folder.utf8() +
+           "/output/SurveyOfMinimalPairs.tsv': No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(folder.path() / "in.txt");
+    if (!c.in_txt.empty()) folder.Write("in.txt", c.in_txt);
+    if (!c.output_folder) std::filesystem::remove(folder.path() / "output");
+    EXPECT_EQ(RunAndFail(), c.expected);
+    if (c.output_folder) {
+      EXPECT_EQ(OutputFileCount(), 0u);
+    }
+  }
+}
+
+TEST_F(SurveyRunTest, PageEscapesTheListAndNamesTypableCommands) {
+  folder.Write("in.txt", "<b> X\n&amp; X\nit's X\na/b X\n<b> Y\nit's Y\nQ X\n");
+  ASSERT_EQ(RunAndFail(), "");
+  const std::string page = Output("SurveyOfMinimalPairs.html");
+  EXPECT_EQ(page.find("<b>"), std::string::npos);
+  EXPECT_EQ(page.find("&amp; X"), std::string::npos);
+  EXPECT_NE(page.find("&amp;amp;"), std::string::npos);
+  EXPECT_NE(page.find("&lt;b&gt;"), std::string::npos);
+  // it's for Q, in shell quotes and then escaped for the page.
+  EXPECT_NE(page.find("All of them: minpairs -- &#39;it&#39;\\&#39;&#39;s&#39; &#39;Q&#39;"),
+            std::string::npos);
+  // a/b cannot be part of a file name: its cells name no command.
+  const std::size_t a_b = page.find("title=\"a/b for &lt;b&gt;: 1 minimal pair");
+  ASSERT_NE(a_b, std::string::npos);
+  EXPECT_EQ(page.substr(a_b, page.find('"', a_b + 7) - a_b).find("minpairs"), std::string::npos);
+  EXPECT_NE(page.find("<abbr title=\"not applicable\">n/a</abbr>"), std::string::npos);
+  EXPECT_NE(page.find("print-color-adjust: exact"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace search::survey
