@@ -1,12 +1,17 @@
 // An open-addressing table of entry numbers keyed by 64-bit hashes. It keeps no
 // keys: the caller confirms every candidate on its own data, so a collision of
-// hashes can cost a comparison but never change a result.
+// hashes can cost a comparison but never change a result. The slots and the
+// filter use the low bits and the high half alike, so the hashes must be good
+// in every bit, as MixBits' are.
 #pragma once
 
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "search/kit/hash_filter.h"
+#include "search/kit/prefetch.h"
 
 namespace search::kit {
 
@@ -16,7 +21,7 @@ class HashSlots final {
 
   // Room for `entries` distinct keys at most half full, so every probe ends.
   explicit HashSlots(std::size_t entries)
-      : slots_(std::bit_ceil(entries * 2 + 2)), filter_(std::bit_ceil(entries / 8 + 1)) {}
+      : slots_(std::bit_ceil(entries * 2 + 2)), filter_(entries, 8) {}
 
   // The entry whose key `same_key(entry)` confirms, or kNone.
   template <typename SameKey>
@@ -30,20 +35,18 @@ class HashSlots final {
   }
 
   // Whether a key with this hash may be present; false is certain.
-  [[nodiscard]] bool MayHold(std::uint64_t hash) const {
-    return (filter_[FilterWord(hash)] & FilterBits(hash)) == FilterBits(hash);
-  }
+  [[nodiscard]] bool MayHold(std::uint64_t hash) const { return filter_.MayHold(hash); }
 
   // Asks for the memory that MayHold and Find will read, ahead of them, so that
   // the waits for many lookups overlap.
-  void PrefetchFilter(std::uint64_t hash) const { Prefetch(&filter_[FilterWord(hash)]); }
+  void PrefetchFilter(std::uint64_t hash) const { filter_.PrefetchFor(hash); }
   void PrefetchSlot(std::uint64_t hash) const { Prefetch(&slots_[hash & Mask()]); }
 
   // Stores `entry` in place of the entry with the same key, or in a free slot;
   // returns the entry it replaced, or kNone.
   template <typename SameKey>
   std::int32_t Put(std::uint64_t hash, std::int32_t entry, SameKey&& same_key) {
-    filter_[FilterWord(hash)] |= FilterBits(hash);
+    filter_.Add(hash);
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
       Slot& found = slots_[slot];
       if (found.entry == kNone || (found.tag == Tag(hash) && same_key(found.entry))) {
@@ -65,27 +68,11 @@ class HashSlots final {
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
   [[nodiscard]] std::size_t Mask() const { return slots_.size() - 1; }
 
-  static void Prefetch(const void* address) {
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(address);
-#else
-    (void)address;
-#endif
-  }
-
-  // Most lookups find nothing. A filter of about eight bits per key, three bits
-  // of one 64-bit word each, turns most of them away without touching the far
-  // larger slots, which would cost a cache miss each.
-  [[nodiscard]] std::size_t FilterWord(std::uint64_t hash) const {
-    return (hash >> 40) & (filter_.size() - 1);
-  }
-  static std::uint64_t FilterBits(std::uint64_t hash) {
-    return (std::uint64_t{1} << ((hash >> 20) & 63)) | (std::uint64_t{1} << ((hash >> 26) & 63)) |
-           (std::uint64_t{1} << ((hash >> 32) & 63));
-  }
-
   std::vector<Slot> slots_;
-  std::vector<std::uint64_t> filter_;
+  // Most lookups find nothing. A filter of about eight bits per key turns most
+  // of them away without touching the far larger slots, which would cost a
+  // cache miss each.
+  HashFilter filter_;
 };
 
 }  // namespace search::kit

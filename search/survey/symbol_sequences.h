@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "search/kit/hash_mixing.h"
 #include "search/kit/hash_slots.h"
 #include "search/lexicon/word_list.h"
 
@@ -70,16 +71,11 @@ class SymbolSequences final {
 // Hashes of id sequences that can be updated by changing one position: the
 // hash of a sequence is FinishHash(the sum of PositionValue(i, id) over its
 // positions, its length).
-inline std::uint64_t MixBits(std::uint64_t x) {  // splitmix64's finaliser: a bijection
-  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
-  x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
-  return x ^ (x >> 31);
-}
 inline std::uint64_t PositionValue(std::size_t position, std::uint16_t id) {
-  return MixBits((std::uint64_t{position} << 16) | id);
+  return kit::MixBits((std::uint64_t{position} << 16) | id);
 }
 inline std::uint64_t FinishHash(std::uint64_t sum, std::size_t length) {
-  return MixBits(sum + std::uint64_t{length} * 0x9E3779B97F4A7C15u);
+  return kit::MixBits(sum + std::uint64_t{length} * kit::kGoldenRatio);
 }
 inline std::uint64_t SequenceHash(std::span<const std::uint16_t> ids) {
   std::uint64_t sum = 0;
