@@ -27,7 +27,7 @@ class HashFilter final {
 
  private:
   // The word comes from the high half and the bits from the low bits, which
-  // PairSearchHash spreads as well as the high half.
+  // kit::HashText spreads as well as the high half.
   [[nodiscard]] std::size_t WordOf(std::uint64_t hash) const {
     return (hash >> 32) & (words_.size() - 1);
   }

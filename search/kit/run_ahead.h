@@ -10,8 +10,8 @@ namespace search::kit {
 
 // Runs `work` on a thread of its own, or, where no thread can be started, when
 // its result is asked for. An exception it throws comes out of get(). The
-// future waits for the work when it goes, so everything the work reads must be
-// declared before the future.
+// future waits for the work when it goes, so everything the work reads must
+// outlive the future: owned by the work, or by the caller's caller.
 template <typename Work>
 auto RunAhead(Work work) {
   try {

@@ -1,8 +1,5 @@
 #include "search/lexicon/transcription.h"
 
-#include <array>
-#include <cstring>
-
 namespace search::lexicon {
 
 // A padded symbol starts with a space, the most common character of a word, so
@@ -37,67 +34,16 @@ bool ContainsSymbol(std::string_view padded_word, std::string_view padded_symbol
   return FindSymbol(padded_word, padded_symbol, 0) != std::string_view::npos;
 }
 
-namespace {
-
-constexpr std::size_t kShortWord = 64;
-constexpr std::size_t kShortResult = 1024;
-
-// AppendSubstituted for a word of a few bytes, whose result fits kShortResult:
-// memchr finds the places of the symbol's second byte (the first byte of its
-// first symbol, rarer than the space before it), and the pieces between are
-// copied whole. Millions of words are substituted in a large search, where a
-// call per piece to find, compare and append costs more than the bytes.
-void AppendSubstitutedShort(std::string& out, std::string_view padded_word, std::string_view from,
-                            std::string_view to) {
-  std::array<char, kShortResult> result;
-  std::size_t size = 0;
-  const auto put = [&](const char* bytes, std::size_t count) {
-    if (count != 0) std::memcpy(result.data() + size, bytes, count);
-    size += count;
-  };
-  std::size_t copied = 0;  // padded_word[0, copied) is in result
-  std::size_t look = 1;    // where to look for from[1] next
-  while (look < padded_word.size()) {
-    const void* found = std::memchr(padded_word.data() + look, from[1], padded_word.size() - look);
-    if (found == nullptr) break;
-    const auto at =
-        static_cast<std::size_t>(static_cast<const char*>(found) - padded_word.data()) - 1;
-    look = at + 2;
-    if (at + from.size() > padded_word.size()) break;
-    std::size_t same = 0;
-    while (same < from.size() && padded_word[at + same] == from[same]) ++same;
-    if (same != from.size()) continue;
-    put(padded_word.data() + copied, at - copied);
-    put(to.data(), to.size());
-    copied = at + from.size();
-    look = copied + 1;
-  }
-  put(padded_word.data() + copied, padded_word.size() - copied);
-  out.append(result.data(), size);
-}
-
-}  // namespace
-
 void AppendSubstituted(std::string& out, std::string_view padded_word, std::string_view from,
                        std::string_view to) {
-  if (from.empty()) {  // nothing to find; guards against an endless scan
-    out += padded_word;
-    return;
-  }
-  // Matches do not overlap, so there are at most size / from.size() of them.
-  if (from.size() >= 2 && padded_word.size() <= kShortWord &&
-      padded_word.size() + padded_word.size() / from.size() * to.size() <= kShortResult) {
-    AppendSubstitutedShort(out, padded_word, from, to);
-    return;
-  }
-  std::size_t pos = 0;
-  for (auto hit = FindSymbol(padded_word, from, 0); hit != std::string_view::npos;
-       hit = FindSymbol(padded_word, from, pos)) {
-    out.append(padded_word, pos, hit - pos);
+  std::size_t copied = 0;  // padded_word[0, copied) is in `out`
+  for (std::size_t match = from.empty() ? std::string_view::npos : padded_word.find(from);
+       match != std::string_view::npos; match = padded_word.find(from, copied)) {
+    out += padded_word.substr(copied, match - copied);
     out += to;
-    pos = hit + from.size();
+    copied = match + from.size();  // the scan goes on after the match
   }
-  out.append(padded_word, pos);
+  out += padded_word.substr(copied);
 }
 
 std::string SubstituteSymbol(std::string_view padded_word, std::string_view from,

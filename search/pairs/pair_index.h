@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string_view>
+#include <string>
 
+#include "search/kit/text_hash.h"
 #include "search/lexicon/word_list.h"
 #include "search/os/output_file.h"
+#include "search/pairs/candidate_index.h"
 #include "search/pairs/run_host.h"
 #include "search/pairs/search_symbol.h"
 
@@ -19,50 +21,50 @@ struct PairSearchSide {
   std::span<const std::int32_t> positions;
 };
 
-// The hash that places texts in a pair search's index. Any function gives the
-// same pairs, which tests check with poor ones.
-using TextHash = std::uint64_t (*)(std::string_view text);
-// The hash that FindPairs uses.
-std::uint64_t PairSearchHash(std::string_view text);
-
-// The part of a pair search that reads and writes no file and shows nothing:
-// every first-list word hashed, and the second-list words that may pair
-// indexed by the text they become after the substitution. It only reads the
-// words, the positions and the symbols, which must stay in place and unchanged
-// until the index is gone; so it can be built on another thread while the
-// lists are written.
+// The minimal pairs of two symbol lists. Comparing every pair would take
+// minutes on a large list with common symbols, so each second-list word that
+// may pair is substituted once and indexed by the result (CandidateIndex);
+// each first-list word then looks up its partners, which the index keeps in
+// second-list order.
+//
+// Building it reads no file and shows nothing, so it can run on another thread
+// while the lists are written. It keeps what it needs of the symbols; the
+// words and the positions must stay in place and unchanged until it is gone.
 class PairIndex final {
  public:
   PairIndex(const lexicon::WordList& words, const PairSearchSide& first,
-            const PairSearchSide& second, TextHash hash = PairSearchHash);
-  PairIndex(PairIndex&&) noexcept;
-  PairIndex& operator=(PairIndex&&) noexcept;
-  ~PairIndex();
+            const PairSearchSide& second, kit::TextHash hash = kit::HashText);
+
+  // Writes one line "first word<TAB>second word" for every pair in which the
+  // second-list word, with the second symbol replaced by the first, is exactly
+  // the first-list word. Lines come in the order of comparing every first-list
+  // word (outer) with every second-list word (inner), and "Completed  i /  n
+  // words containing ..." is shown before the i-th first-list word for every i
+  // that is a multiple of 100.
+  void WritePairs(os::OutputFile& pairs_file, RunHost& host) const;
 
  private:
-  friend void WriteIndexedPairs(PairIndex& index, os::OutputFile& pairs_file, RunHost& host);
-  class Search;
-  std::unique_ptr<Search> search_;
+  PairIndex(const lexicon::WordList& words, const PairSearchSide& first,
+            const PairSearchSide& second, kit::TextHash hash,
+            std::unique_ptr<std::uint64_t[]> first_hashes);
+  struct LinesMadeAhead;
+  [[nodiscard]] LinesMadeAhead MakeLines(std::size_t begin, std::size_t end) const;
+  std::span<const std::uint32_t> PartnersOf(std::size_t first_index, std::size_t end,
+                                            CandidateIndex::Scratch& scratch) const;
+  template <typename OnPartner>
+  void ForEachPartner(std::span<const std::uint32_t> partners, OnPartner&& on_partner) const;
+
+  const lexicon::WordList& words_;
+  std::span<const std::int32_t> first_list_;
+  std::string first_shown_;
+  // Each first-list word is hashed once, for the filter that turns most
+  // second-list words away and again for its own lookup.
+  std::unique_ptr<std::uint64_t[]> first_hashes_;
+  CandidateIndex candidates_;
 };
 
-// Writes one line "first word<TAB>second word" for every pair in which the
-// second-list word, with `second` replaced by `first`, is exactly the
-// first-list word. Lines come in the order of comparing every first-list word
-// (outer) with every second-list word (inner), and "Completed  i /  n words
-// containing ..." is shown before the i-th first-list word for every i that is
-// a multiple of 100.
-//
-// Comparing every pair would take minutes on a large list with common symbols,
-// so each second-list word is substituted once and indexed by the result; each
-// first-list word then looks up its partners, which the index keeps in
-// second-list order. Same lines, same order, same progress texts.
-void WriteIndexedPairs(PairIndex& index, os::OutputFile& pairs_file, RunHost& host);
-
-// PairIndex and WriteIndexedPairs in one.
+// PairIndex and its WritePairs in one.
 void FindPairs(const lexicon::WordList& words, const PairSearchSide& first,
                const PairSearchSide& second, os::OutputFile& pairs_file, RunHost& host);
-void FindPairsWithHash(const lexicon::WordList& words, const PairSearchSide& first,
-                       const PairSearchSide& second, os::OutputFile& pairs_file, RunHost& host,
-                       TextHash text_hash);
 
 }  // namespace search::pairs

@@ -11,12 +11,23 @@
 #include "search/lexicon/word_list_reader.h"
 #include "search/os/output_file.h"
 #include "search/os/output_names.h"
-#include "search/os/platform.h"
-#include "search/pairs/pair_search.h"
+#include "search/pairs/pair_index.h"
 #include "search/pairs/search_symbol.h"
 #include "search/texts/search_error.h"
 #include "search/texts/status_texts.h"
 
+// What runs at once. RunSearch is one road; three of its steps start work that
+// goes on beside it, each on a thread of its own:
+//  - SelectBothLists selects the second list while this thread selects the
+//    first, and returns when both are done;
+//  - StartPairIndex builds the pair index from then on, while the lists are
+//    written and the summary waits for the user;
+//  - every output file writes one buffer while the next is filled.
+// Long lists are also worked through in two halves at once inside a step:
+// reading the list (lexicon::ReadWordList), and hashing, filtering and looking
+// up in the pair index (PairIndex). So at most four threads are busy at once:
+// this one writing the first list, its file's writer, and the pair index in
+// two halves.
 namespace search::pairs {
 namespace {
 
@@ -39,7 +50,7 @@ RunPaths PathsFor(const std::string& folder, std::string_view first_name,
       output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + ".txt"};
 }
 
-// Runs a stage that writes the file at `path`; memory running out is reported
+// Runs the steps that make the file at `path`; memory running out is reported
 // as the failure to write it, and the file goes as any unfinished one does.
 template <typename Stage>
 auto Writing(const std::string& path, Stage&& stage) {
@@ -50,32 +61,47 @@ auto Writing(const std::string& path, Stage&& stage) {
   }
 }
 
+// Reads the word list into the state; returns the list's encoding.
+texts::TextEncoding ReadWords(const std::string& path, SearchState& state) {
+  lexicon::WordListFile list = lexicon::ReadWordList(path);
+  state.WordCount = CheckedCount(list.words.size(), "lines in '" + path + "'");
+  state.Words = std::move(list.words);
+  return list.encoding;
+}
+
 // The positions of the words that contain `symbol`, in order.
 std::vector<std::int32_t> SelectWords(const lexicon::WordList& words, const SearchSymbol& symbol) {
   if (!symbol.Match) return {};
   return lexicon::SelectWordsContaining(words, *symbol.Match);
 }
 
-// Writes the file at `path`, one padded word per line: the words at
-// `positions`, which `before_writing` may fill as it runs once the file is open.
-template <typename BeforeWriting>
-void WriteSymbolList(const std::string& path, const lexicon::WordList& words,
-                     const std::vector<std::int32_t>& positions, BeforeWriting&& before_writing) {
-  Writing(path, [&] {
-    os::OutputFile file(path);
-    before_writing();
-    for (const std::int32_t position : positions) file.WriteLine(" ", words.Trimmed(position), " ");
-    file.Close();
+// Fills both lists of the state, the second on a thread of its own.
+void SelectBothLists(SearchState& state, const SearchSymbol& first, const SearchSymbol& second) {
+  const lexicon::WordList& words = state.Words;
+  auto second_selected = kit::RunAhead([&] { return SelectWords(words, second); });
+  state.FirstList = SelectWords(words, first);
+  state.SecondList = second_selected.get();
+  state.FirstCount = static_cast<std::int32_t>(state.FirstList.size());
+  state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
+}
+
+// Builds the pair index on a thread of its own. It reads the words and lists
+// of the state, which the caller keeps for longer than the run, and copies what
+// it needs of the symbols; the future waits for it when it goes.
+std::future<PairIndex> StartPairIndex(const SearchState& state, const SearchSymbol& first,
+                                      const SearchSymbol& second) {
+  return kit::RunAhead([&words = state.Words, first_list = std::span(state.FirstList),
+                        second_list = std::span(state.SecondList), first, second] {
+    return PairIndex(words, {first, first_list}, {second, second_list});
   });
 }
 
-void WritePairs(const std::string& path, std::future<PairIndex>& pair_index, RunHost& host) {
-  Writing(path, [&] {
-    os::OutputFile file(path);
-    PairIndex index = pair_index.get();  // its running out of memory counts as this file's
-    WriteIndexedPairs(index, file, host);
-    file.Close();
-  });
+// Writes the words at `positions` into `file`, one padded word per line, and
+// closes it.
+void WriteList(os::OutputFile& file, const lexicon::WordList& words,
+               const std::vector<std::int32_t>& positions) {
+  for (const std::int32_t position : positions) file.WriteLine(" ", words.Trimmed(position), " ");
+  file.Close();
 }
 
 // The names the run writes to. The second list's may be a derived one, which
@@ -86,16 +112,6 @@ WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
                        paths.pairs};
   written.second_list_derived = written.second_list != paths.second_list;
   return written;
-}
-
-void FillState(SearchState& state, lexicon::WordList words, std::int32_t word_count,
-               std::vector<std::int32_t> first_list, std::vector<std::int32_t> second_list) {
-  state.Words = std::move(words);
-  state.WordCount = word_count;
-  state.FirstCount = static_cast<std::int32_t>(first_list.size());
-  state.FirstList = std::move(first_list);
-  state.SecondCount = static_cast<std::int32_t>(second_list.size());
-  state.SecondList = std::move(second_list);
 }
 
 }  // namespace
@@ -111,37 +127,32 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
                              first_name != second_name);
 
   host.ShowStatus(texts::kReadingStatus);
-  lexicon::WordListFile list = lexicon::ReadWordList(paths.word_list);
-  const std::int32_t word_count =
-      CheckedCount(list.words.size(), "lines in '" + paths.word_list + "'");
-  const SearchSymbol first = MakeSearchSymbol(first_text, list.encoding);
-  const SearchSymbol second = MakeSearchSymbol(second_text, list.encoding);
+  const texts::TextEncoding encoding = ReadWords(paths.word_list, state);
+  const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
+  const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
 
-  const lexicon::WordList& words = list.words;
-  std::vector<std::int32_t> first_list;
-  std::vector<std::int32_t> second_list;
-  // Declared after everything it reads, so that an early end waits for it.
   std::future<PairIndex> pair_index;
-  WriteSymbolList(paths.first_list, words, first_list, [&] {
+  Writing(paths.first_list, [&] {
+    os::OutputFile file(paths.first_list);  // a missing output folder shows before the lists
     host.ShowStatus(texts::kMakingListsStatus);
-    auto second_selected = kit::RunAhead([&] { return SelectWords(words, second); });
-    first_list = SelectWords(words, first);
-    second_list = second_selected.get();
-    // Built while the lists are written.
-    pair_index = kit::RunAhead([&words, first_side = PairSearchSide{first, first_list},
-                                second_side = PairSearchSide{second, second_list}] {
-      return PairIndex(words, first_side, second_side);
-    });
+    SelectBothLists(state, first, second);
+    pair_index = StartPairIndex(state, first, second);
+    WriteList(file, state.Words, state.FirstList);
   });
-  WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
-  WriteSymbolList(written.second_list, words, second_list, [] {});
+  const WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
+  Writing(written.second_list, [&] {
+    os::OutputFile file(written.second_list);
+    WriteList(file, state.Words, state.SecondList);
+  });
 
-  host.ShowMessage(texts::SummaryText(static_cast<std::int32_t>(first_list.size()), first.Shown,
-                                      static_cast<std::int32_t>(second_list.size()), second.Shown));
+  host.ShowMessage(
+      texts::SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
   host.ShowStatus(texts::kBegunSearchStatus);
-  WritePairs(paths.pairs, pair_index, host);
-  FillState(state, std::move(list.words), word_count, std::move(first_list),
-            std::move(second_list));
+  Writing(paths.pairs, [&] {
+    os::OutputFile file(paths.pairs);
+    pair_index.get().WritePairs(file, host);  // the index's running out of memory counts here
+    file.Close();
+  });
   host.ShowStatus(texts::kDoneStatus);
   return written;
 }

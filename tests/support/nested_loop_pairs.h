@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "search/pairs/pair_search.h"
+#include "search/pairs/pair_index.h"
 
 namespace testing_support {
 

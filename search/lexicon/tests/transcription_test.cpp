@@ -49,49 +49,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ContainsCase{" K  AE1 ", " AE1 ", true}, ContainsCase{" K  AE1 ", "  ", true},
                       ContainsCase{" K AE1 T ", " K AE1 ", true}));  // a sequence of symbols
 
-struct SubstituteCase {
-  const char* word;
-  const char* from;
-  const char* to;
-  const char* expected;
-  friend void PrintTo(const SubstituteCase& c, std::ostream* out) {
-    *out << '"' << c.word << "\" \"" << c.from << "\" -> \"" << c.to << '"';
-  }
-};
-
-class SubstituteSymbolTest : public ::testing::TestWithParam<SubstituteCase> {};
-
-TEST_P(SubstituteSymbolTest, ReplacesLeftmostFirstWithoutRescanning) {
-  const auto& c = GetParam();
-  EXPECT_EQ(SubstituteSymbol(c.word, c.from, c.to), c.expected);
-  // A long word is scanned another way than the few bytes of a usual one.
-  std::string long_prefix;
-  for (int i = 0; i < 30; ++i) long_prefix += " AA";
-  EXPECT_EQ(SubstituteSymbol(long_prefix + c.word, c.from, c.to), long_prefix + c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SubstituteSymbolTest,
-    ::testing::Values(
-        // Adjacent equal symbols share their space: only every other one is replaced.
-        SubstituteCase{" T T ", " T ", " P ", " P T "},
-        SubstituteCase{" T T T ", " T ", " P ", " P T P "},
-        SubstituteCase{" T T T T ", " T ", " P ", " P T P T "},
-        SubstituteCase{" T AE1 T ", " T ", " P ", " P AE1 P "},
-        SubstituteCase{" T  T ", " T ", " P ", " P  P "},
-        SubstituteCase{" T ", " T ", " T T ", " T T "},  // replacement contains the searched text
-        SubstituteCase{" TH AE1 T ", " T ", " D ", " TH AE1 D "},
-        SubstituteCase{" G IH1 K ", " G ", " K ", " K IH1 K "},
-        SubstituteCase{" K AE1 T ", " K AE1 ", " B OW1 ", " B OW1 T "},
-        SubstituteCase{" K AE1 T ", " G ", " K ", " K AE1 T "},
-        SubstituteCase{"  ", "  ", " X ", " X "},
-        SubstituteCase{" A B ", "", " X ", " A B "}));  // nothing to find: unchanged, terminates
-
-TEST(SubstituteSymbol, AppendKeepsWhatIsAlreadyThere) {
-  std::string out = "head|";
-  AppendSubstituted(out, " T AE1 T ", " T ", " P ");
-  EXPECT_EQ(out, "head| P AE1 P ");
-}
-
 }  // namespace
 }  // namespace search::lexicon

@@ -1,4 +1,4 @@
-#include "search/pairs/pair_search.h"
+#include "search/pairs/pair_index.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include "nested_loop_pairs.h"
 #include "random_lines.h"
 #include "recording_host.h"
+#include "search/kit/hash_mixing.h"
 #include "search/lexicon/transcription.h"
 #include "search/texts/status_texts.h"
 #include "temp_folder.h"
@@ -116,18 +117,18 @@ TEST(FindPairs, ManyPartnersKeepTheirOrderAcrossPieces) {
 // Hashes that place many different candidates alike, so that the index must
 // tell them apart by their text: one slot for all, and the length alone.
 std::uint64_t SameForAll(std::string_view /*text*/) { return 0x1234567890ABCDEFu; }
-std::uint64_t LengthOnly(std::string_view text) { return text.size() * 0x9E3779B97F4A7C15u; }
+std::uint64_t LengthOnly(std::string_view text) { return text.size() * kit::kGoldenRatio; }
 
 struct NamedHash {
   const char* name;
-  TextHash hash;
+  kit::TextHash hash;
 };
 
 TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
   const std::vector<std::pair<std::string, std::string>> symbol_pairs = {
       {"P", "T"}, {"T", "P"}, {"P", "P"}, {"AE1", "AE"}, {"P T", "K"}, {"", "S"}, {"PT", "T T"}};
   const std::vector<NamedHash> hashes = {
-      {"PairSearchHash", PairSearchHash}, {"SameForAll", SameForAll}, {"LengthOnly", LengthOnly}};
+      {"HashText", kit::HashText}, {"SameForAll", SameForAll}, {"LengthOnly", LengthOnly}};
   std::mt19937 random(20261207);
   for (int round = 0; round < 60; ++round) {
     const auto lines = RandomLines(random);
@@ -139,7 +140,7 @@ TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
         const auto search = [&](const lexicon::WordList& words, const PairSearchSide& first_side,
                                 const PairSearchSide& second_side, os::OutputFile& file,
                                 RunHost& host) {
-          FindPairsWithHash(words, first_side, second_side, file, host, named.hash);
+          PairIndex(words, first_side, second_side, named.hash).WritePairs(file, host);
         };
         const Result indexed = RunPairSearch(search, state, first, second);
         ASSERT_EQ(indexed.pairs, nested.pairs)

@@ -13,7 +13,7 @@
 #include "recording_host.h"
 #include "search/lexicon/transcription.h"
 #include "search/lexicon/word_list_reader.h"
-#include "search/pairs/pair_search.h"
+#include "search/pairs/pair_index.h"
 #include "search/pairs/search_state.h"
 #include "search/texts/search_error.h"
 #include "temp_folder.h"
