@@ -98,7 +98,7 @@ void MarkLines(std::string_view text, std::size_t from, std::size_t to, WordList
 }
 
 // From this many bytes on, the lines are marked in two halves at once.
-constexpr std::size_t kSplitFrom = std::size_t{1} << 16;
+constexpr std::size_t kSplitFromBytes = std::size_t{1} << 16;
 
 // Marks the lines of text[from, end) and tells whether they are valid UTF-8. A long text is split
 // just after the first LF past its middle and its halves are worked through at once, the later into
@@ -107,7 +107,7 @@ constexpr std::size_t kSplitFrom = std::size_t{1} << 16;
 bool MarkAllLines(std::string_view view, std::size_t from, WordList& words) {
   const std::size_t end_of_lines = view.size();
   std::size_t split = end_of_lines;
-  if (end_of_lines - from >= kSplitFrom) {
+  if (end_of_lines - from >= kSplitFromBytes) {
     const std::size_t middle_lf = view.find('\n', from + (end_of_lines - from) / 2);
     if (middle_lf < end_of_lines) split = middle_lf + 1;
   }
