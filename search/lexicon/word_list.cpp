@@ -8,7 +8,6 @@ void WordList::AppendLine(std::string_view line) {
   text_.Append(trimmed);
   MarkWord(start, start + trimmed.size());
   text_.Append('\n');
-  bytes_ = text_.view();
 }
 
 std::vector<std::int32_t> SelectWordsContaining(const WordList& words, std::string_view symbol) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "search/kit/prefetch.h"
 #include "search/kit/text_buffer.h"
 #include "search/lexicon/transcription.h"
-#include "search/os/mapped_file.h"
 
 namespace search::lexicon {
 
@@ -42,21 +40,14 @@ class WordList final {
     ends_.AppendAll(later.ends_);
   }
   // Takes over the text that the marked words refer to.
-  void AdoptText(kit::TextBuffer text) {
-    text_ = std::move(text);
-    bytes_ = text_.view();
-  }
-  void AdoptText(os::MappedFile mapped) {
-    mapped_ = std::move(mapped);
-    bytes_ = mapped_->view();
-  }
+  void AdoptText(kit::TextBuffer text) { text_ = std::move(text); }
 
   [[nodiscard]] std::size_t size() const { return starts_.size(); }
   [[nodiscard]] bool empty() const { return starts_.empty(); }
   // The word, trimmed: no space at either end.
   [[nodiscard]] std::string_view Trimmed(std::size_t index) const {
     const std::size_t start = starts_[index];
-    return {bytes_.data() + start, ends_[index] - start};
+    return {text_.data() + start, ends_[index] - start};
   }
   // The padded word, made in `scratch`.
   std::string_view Padded(std::size_t index, std::string& scratch) const {
@@ -83,10 +74,7 @@ class WordList final {
   void ForEachContaining(std::string_view symbol, OnWord&& on_word) const;
 
  private:
-  // The text is read into memory, or mapped where the system allows it.
   kit::TextBuffer text_;
-  std::optional<os::MappedFile> mapped_;
-  std::string_view bytes_;
   kit::AscendingOffsets starts_;
   kit::AscendingOffsets ends_;
 };
@@ -109,7 +97,7 @@ void WordList::ForEachContaining(std::string_view symbol, OnWord&& on_word) cons
     }
     return;
   }
-  const std::string_view text = bytes_;
+  const std::string_view text = text_.view();
   std::size_t word = 0;
   std::size_t from = empty() ? text.size() : starts_[0];
   while (word < size()) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
+#include <functional>
 #include <memory>
 #include <new>
 #include <optional>
@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "search/kit/run_ahead.h"
-#include "search/os/mapped_file.h"
+#include "search/os/file_stamp.h"
 #include "search/os/platform.h"
 #include "search/texts/search_error.h"
 
@@ -30,21 +30,21 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
   throw texts::SearchError("cannot read '" + path + "': " + texts::SystemReason(error_number));
 }
 
-std::size_t SizeHint(const std::string& path) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(os::PathFromUtf8(path), error);
-  return error ? 0 : static_cast<std::size_t>(size);
-}
-
-// The whole file, read straight into the buffer that will hold the words,
-// whose room is not filled first; the size is a hint only, so files that grow
-// or pipes still work.
-kit::TextBuffer ReadWholeFile(const std::string& path) {
+// The whole file, read straight into the buffer that will hold the words, whose
+// room is not filled first. A regular file's stamp is taken before its first
+// byte is read and after its last is copied: a file that another program wrote
+// meanwhile, in place or by adding to it, is refused rather than read as a mix
+// of two versions. A list replaced by renaming is not a change, as the open
+// file is still the old one. `before_last_check` runs between the two, for
+// tests; pipes have no stamp and are read as they come.
+kit::TextBuffer ReadWholeFile(const std::string& path,
+                              const std::function<void()>& before_last_check) {
   errno = 0;
   const FileHandle file(os::OpenFile(path, "rb"));
   if (!file) FailToRead(path, errno);
+  const std::optional<os::FileStamp> before = os::StampOf(file.get());
   kit::TextBuffer text;
-  text.Reserve(SizeHint(path) + 1);  // one byte more to see the end
+  text.Reserve((before ? static_cast<std::size_t>(before->size) : 0) + 1);  // one more for the end
   std::size_t filled = 0;
   for (;;) {
     if (filled == text.capacity()) {
@@ -56,6 +56,10 @@ kit::TextBuffer ReadWholeFile(const std::string& path) {
     text.ResizeForOverwrite(filled);
     if (std::ferror(file.get())) FailToRead(path, errno);
     if (std::feof(file.get())) break;
+  }
+  if (before_last_check) before_last_check();
+  if (before && os::ChangedBetween(*before, os::StampOf(file.get()).value_or(os::FileStamp{}))) {
+    throw texts::SearchError("cannot read '" + path + "': it changed while it was read");
   }
   return text;
 }
@@ -148,24 +152,19 @@ void MarkWords(const std::string& path, std::string_view content, WordListFile& 
   list.encoding = valid_utf8 ? texts::TextEncoding::kUtf8 : texts::TextEncoding::kWindows1252;
 }
 
-WordListFile ReadWords(const std::string& path) {
+WordListFile ReadWords(const std::string& path, const std::function<void()>& before_last_check) {
   WordListFile list;
-  if (std::optional<os::MappedFile> mapped = os::MappedFile::Map(path)) {
-    MarkWords(path, mapped->view(), list);
-    list.words.AdoptText(*std::move(mapped));
-  } else {
-    kit::TextBuffer text = ReadWholeFile(path);
-    MarkWords(path, text.view(), list);
-    list.words.AdoptText(std::move(text));
-  }
+  kit::TextBuffer text = ReadWholeFile(path, before_last_check);
+  MarkWords(path, text.view(), list);
+  list.words.AdoptText(std::move(text));
   return list;
 }
 
 }  // namespace
 
-WordListFile ReadWordList(const std::string& path) {
+WordListFile ReadWordList(const std::string& path, const std::function<void()>& before_last_check) {
   try {
-    return ReadWords(path);
+    return ReadWords(path, before_last_check);
   } catch (const std::bad_alloc&) {
     throw texts::SearchError("not enough memory to read '" + path + "'");
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "search/lexicon/word_list.h"
@@ -15,7 +16,11 @@ struct WordListFile {
 
 // Reads the word list at `path` in one pass: one padded transcription per line,
 // blank lines included. A UTF-8 byte order mark is skipped; UTF-16 files are
-// refused. Raises SearchError naming the file, also when memory runs out.
-WordListFile ReadWordList(const std::string& path);
+// refused, and so is a file that another program writes while it is read.
+// Raises SearchError naming the file, also when memory runs out.
+// `before_last_check` is for tests: it runs after the last byte is read, before
+// the file is checked for a change.
+WordListFile ReadWordList(const std::string& path,
+                          const std::function<void()>& before_last_check = {});
 
 }  // namespace search::lexicon
