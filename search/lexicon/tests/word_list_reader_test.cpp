@@ -73,6 +73,18 @@ TEST(ReadWordList, TellsUtf8FromOlder8BitFiles) {
   const WordListFile legacy = ReadWordList(folder.utf8() + "/legacy.txt");
   EXPECT_EQ(legacy.encoding, texts::TextEncoding::kWindows1252);
   EXPECT_EQ(WordsOf(legacy.words), (std::vector<std::string>{" K AE1 T ", " caf\xE9 "}));
+
+  // A long list is looked over in two halves at once: one bad byte in either
+  // half makes the whole list Windows-1252.
+  std::string long_list;
+  while (long_list.size() < (1 << 18)) long_list += "\xCA\x83 IY1\n";
+  for (const std::size_t at : {std::size_t{0}, long_list.size() / 4, long_list.size() - 2}) {
+    std::string bytes = long_list;
+    bytes[at] = '\xE9';
+    folder.Write("long.txt", bytes);
+    EXPECT_EQ(ReadWordList(folder.utf8() + "/long.txt").encoding, texts::TextEncoding::kWindows1252)
+        << "bad byte at " << at;
+  }
 }
 
 // With or without a byte order mark; the detection rule itself is tested with WideEncodingName.
