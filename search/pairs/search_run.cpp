@@ -139,7 +139,7 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
     pair_index = StartPairIndex(state, first, second);
     WriteList(file, state.Words, state.FirstList);
   });
-  const WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
+  WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
   Writing(written.second_list, [&] {
     os::OutputFile file(written.second_list);
     WriteList(file, state.Words, state.SecondList);
