@@ -122,8 +122,8 @@ TEST_F(CommandLineTest, ALostSummaryStopsTheRunWithOneError) {
   EXPECT_EQ(version_err.str(), "minpairs: error: cannot write to standard output\n");
 }
 
-// Short options, a lone "-" as a symbol, and a folder given with a trailing
-// separator, which the paths in messages show once.
+// Short options, a lone "-" as a symbol, and a folder given with trailing
+// separators, which the paths in messages show once.
 TEST_F(CommandLineTest, ShortOptionsLoneDashAndTrailingSeparator) {
   folder.Write("in.txt", "- A\nP A\n");
   const Outcome quiet = RunMinpairs({"-q", "--dir", folder.utf8() + "//", "P", "-"});
@@ -134,7 +134,7 @@ TEST_F(CommandLineTest, ShortOptionsLoneDashAndTrailingSeparator) {
 
   EXPECT_EQ(RunMinpairs({"-h", "P"}).out.rfind("usage: minpairs", 0), 0u);
   std::filesystem::remove_all(folder.path() / "output");
-  EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8() + "/", "P", "T"}).err,
+  EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8() + "///", "P", "T"}).err,
             "minpairs: error: cannot create '" + folder.utf8() +
                 "/output/ListOfWordsWith P.txt': No such file or directory\n");
 }

@@ -36,7 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{"Text2", kSecondSymbolBoxTwips, 144, {336, 324, 122, 50}},
                       ScaleCase{"Command1", kGoButtonTwips, 120, {140, 100, 241, 141}},
                       ScaleCase{"Text1", kFirstSymbolBoxTwips, 120, {140, 270, 101, 41}},
-                      ScaleCase{"Text2", kSecondSymbolBoxTwips, 120, {280, 270, 101, 41}}));
+                      ScaleCase{"Text2", kSecondSymbolBoxTwips, 120, {280, 270, 101, 41}},
+                      // 110%: the left edges fall between pixels too, and the
+                      // boxes of equal widths in twips differ in pixels.
+                      ScaleCase{"Command1", kGoButtonTwips, 106, {124, 88, 213, 125}},
+                      ScaleCase{"Text1", kFirstSymbolBoxTwips, 106, {124, 239, 89, 36}},
+                      ScaleCase{"Text2", kSecondSymbolBoxTwips, 106, {247, 239, 90, 36}}));
 
 }  // namespace
 }  // namespace window

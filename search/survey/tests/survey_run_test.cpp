@@ -81,6 +81,17 @@ TEST_F(SurveyRunTest, Windows1252ListDecodedAndEscaped) {
   EXPECT_NE(page.find("caf\xC3\xA9 \xC2\x81  \xE2\x80\x93  caf\xC3\xA9 X\\"), std::string::npos);
 }
 
+// d for t has a pair, t for d none: rows are first symbols, columns second ones.
+TEST_F(SurveyRunTest, RowsAreFirstSymbolsWhenCountsDiffer) {
+  folder.Write("in.txt", "t a d\nd a d\n");
+  ASSERT_EQ(RunAndFail(), "");
+  EXPECT_EQ(Output("SurveyOfMinimalPairs.tsv"),
+            "\ta\td\tt\r\na\t\t0\t0\r\nd\t0\t\t1\r\nt\t0\t0\t\r\n");
+  EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
+            "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
+            "a\t2\t0\t0\r\nd\t2\t1\t0\r\nt\t1\t0\t1\r\n");
+}
+
 TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
   struct Case {
     std::string in_txt;  // none when empty
@@ -114,10 +125,13 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
 }
 
 TEST_F(SurveyRunTest, PageEscapesTheListAndNamesTypableCommands) {
-  folder.Write("in.txt", "<b> X\n&amp; X\nit's X\na/b X\n<b> Y\nit's Y\nQ X\n");
+  folder.Write("in.txt", "<b> X\n&amp; X\nit's X\na/b X\n<b> Y\nit's Y\nQ X\n\"q\" X\n");
   ASSERT_EQ(RunAndFail(), "");
   const std::string page = Output("SurveyOfMinimalPairs.html");
   EXPECT_EQ(page.find("<b>"), std::string::npos);
+  EXPECT_EQ(page.find("\"q\""), std::string::npos);
+  EXPECT_NE(page.find("<th scope=\"row\">&quot;q&quot;<span"), std::string::npos);
+  EXPECT_NE(page.find("title=\"&quot;q&quot; for &lt;b&gt;: 1 minimal pair"), std::string::npos);
   EXPECT_EQ(page.find("&amp; X"), std::string::npos);
   EXPECT_NE(page.find("&amp;amp;"), std::string::npos);
   EXPECT_NE(page.find("&lt;b&gt;"), std::string::npos);
