@@ -113,7 +113,11 @@ void NoteDerivedName(const Options& options, const search::pairs::WrittenFiles& 
       << '\n';
 }
 
-int Search(Request request, const Options& options, std::ostream& out, std::ostream& err) {
+// Runs the search of the two symbols, or the survey, in the options' folder, with the
+// statuses and the summary on the console. Returns the exit status: 0 when every file
+// was written in full, 1 after one error line on `err`.
+int RunSearchOrSurvey(Request request, const Options& options, std::ostream& out,
+                      std::ostream& err) {
   ConsoleHost host(options.folder, options.quiet, out, err);
   search::pairs::SearchState state;
   try {
@@ -160,7 +164,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     case Request::kSurvey:
       break;
   }
-  const int status = Search(*request, options, out, err);
+  const int status = RunSearchOrSurvey(*request, options, out, err);
   return status == 0 ? CheckOutput(status, out, err) : status;
 }
 

@@ -3,15 +3,12 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace cli {
 
-// The UTF-8 form of a UTF-16 text; an unpaired surrogate becomes U+FFFD.
-std::string Utf8FromWide(std::wstring_view wide);
-
-// The arguments of wmain in UTF-8, without the program name.
+// The arguments of wmain in UTF-8, without the program name; an unpaired
+// surrogate becomes U+FFFD.
 std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv);
 
 }  // namespace cli

@@ -11,6 +11,37 @@ namespace search::os {
 
 std::wstring WidePath(const std::string& utf8_path) { return PathFromUtf8(utf8_path).wstring(); }
 
+std::string Utf8FromWide(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int wide_length = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring WideFromUtf8(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int utf8_length = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8_length, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8_length, wide.data(), length);
+  return wide;
+}
+
+std::wstring ProgramFilePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);  // cut short: try again with more room
+  }
+}
+
 int LastErrorNumber() {
   switch (GetLastError()) {
     case ERROR_FILE_NOT_FOUND:

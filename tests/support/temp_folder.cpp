@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -50,6 +51,11 @@ std::string ReadFile(const std::filesystem::path& path) {
   std::ostringstream content;
   content << file.rdbuf();
   return content.str();
+}
+
+std::size_t OutputFileCount(const std::filesystem::path& folder) {
+  const auto entries = std::filesystem::directory_iterator(folder / "output");
+  return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
 }
 
 }  // namespace testing_support

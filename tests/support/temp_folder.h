@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ class TempFolder final {
 
 // The whole content of a file, or a marker text when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
+
+// How many entries the output folder in `folder` holds: files, folders and links.
+std::size_t OutputFileCount(const std::filesystem::path& folder);
 
 // Tests name paths from UTF-8 text the way the search does.
 inline std::filesystem::path Utf8Path(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "child_process.h"
+#include "search/os/platform_win32.h"
 #include "temp_folder.h"
 
 namespace testing_support {
@@ -86,16 +87,7 @@ ProcessOutcome RunProcess(const std::filesystem::path& program,
 }
 
 std::filesystem::path ProgramBesideThisOne(const std::wstring& file_name) {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return std::filesystem::path(path).parent_path() / file_name;
+  return std::filesystem::path(search::os::ProgramFilePath()).parent_path() / file_name;
 }
 
 }  // namespace testing_support

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "search/os/platform_win32.h"
+
 namespace {
 
 constexpr WORD kVersion[4] = {1, 0, 0, 0};
@@ -25,8 +27,7 @@ void Check(bool ok, const char* what) {
 }
 
 std::wstring ProgramPath() {
-  std::wstring path(32768, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  const std::wstring path = search::os::ProgramFilePath();
   return path.substr(0, path.find_last_of(L'\\') + 1) + L"FindMinimalPairs.exe";
 }
 

@@ -8,19 +8,20 @@
 
 #include "child_process.h"
 #include "expected_texts.h"
+#include "search/os/platform_win32.h"
 #include "temp_folder.h"
 #include "window/help_text.h"
 #include "window/win32/resource_ids.h"
-#include "window/win32/text_encoding.h"
 #include "window_driver.h"
 #include "worked_example.h"
 
 namespace {
 
+using search::os::Utf8FromWide;
+using search::os::WideFromUtf8;
+using testing_support::OutputFileCount;
 using testing_support::RunningProgram;
 using testing_support::TextOf;
-using window::win32::Utf8FromWide;
-using window::win32::WideFromUtf8;
 namespace fs = std::filesystem;
 
 constexpr const wchar_t* kTitle = L"Find minimal pairs";
@@ -79,11 +80,6 @@ class WindowExeTest : public ::testing::Test {
     auto view = testing_support::ViewOfMessageBox(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return view;
-  }
-
-  std::size_t OutputFileCount() const {
-    const auto entries = fs::directory_iterator(folder / "output");
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
   }
 
   testing_support::TempFolder temp;
@@ -176,7 +172,7 @@ TEST_F(WindowExeTest, RunsTheSearchOnTheTypedSymbolsAndEndsOnTheSecondClick) {
   PostMessageW(box, WM_COMMAND, IDOK, 0);
 
   ASSERT_TRUE(ButtonReads(testing_support::kExpectedDone));
-  EXPECT_EQ(OutputFileCount(), 3U);
+  EXPECT_EQ(OutputFileCount(folder), 3U);
   for (const char* name :
        {"ListOfWordsWith K.txt", "ListOfWordsWith G.txt", "VendrelForKAndG.txt"}) {
     EXPECT_EQ(testing_support::ReadFile(folder / "output" /
@@ -202,7 +198,7 @@ TEST_F(WindowExeTest, HelpShowsTheInstructionsAndClosingWritesNothing) {
 
   PostMessageW(form1, WM_CLOSE, 0, 0);
   EXPECT_EQ(program->WaitForExit(), 0U);
-  EXPECT_EQ(OutputFileCount(), 0U);
+  EXPECT_EQ(OutputFileCount(folder), 0U);
 }
 
 TEST_F(WindowExeTest, MissingWordListGivesTheErrorBoxAndStatusOne) {
@@ -214,7 +210,7 @@ TEST_F(WindowExeTest, MissingWordListGivesTheErrorBoxAndStatusOne) {
                                           "/in.txt': No such file or directory");
   EXPECT_TRUE(error.has_icon);
   EXPECT_EQ(program->WaitForExit(), 1U);
-  EXPECT_EQ(OutputFileCount(), 0U);
+  EXPECT_EQ(OutputFileCount(folder), 0U);
 }
 
 }  // namespace

@@ -5,15 +5,18 @@
 
 #include <string>
 
+#include "search/os/platform_win32.h"
 #include "window/application.h"
 #include "window/help_text.h"
 #include "window/layout.h"
 #include "window/win32/resource_ids.h"
-#include "window/win32/text_encoding.h"
 #include "window/win32/window_host.h"
 
 namespace window::win32 {
 namespace {
+
+using search::os::Utf8FromWide;
+using search::os::WideFromUtf8;
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;

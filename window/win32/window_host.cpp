@@ -1,10 +1,13 @@
 #include "window/win32/window_host.h"
 
+#include "search/os/platform_win32.h"
 #include "search/texts/status_texts.h"
 #include "window/application.h"
-#include "window/win32/text_encoding.h"
 
 namespace window::win32 {
+
+using search::os::Utf8FromWide;
+using search::os::WideFromUtf8;
 
 WindowHost::WindowHost(HWND owner, HWND status_button)
     : owner_(owner), status_button_(status_button) {}
@@ -26,15 +29,7 @@ void ShowBox(HWND owner, std::string_view text, UINT icon) {
 }
 
 std::wstring ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::wstring path = search::os::ProgramFilePath();
   return path.substr(0, path.find_last_of(L"\\/"));
 }
 

@@ -28,6 +28,7 @@ using testing_support::kExpectedBegunSearch;
 using testing_support::kExpectedDone;
 using testing_support::kExpectedMakingLists;
 using testing_support::kExpectedReading;
+using testing_support::OutputFileCount;
 using testing_support::TempFolder;
 using window_testing::BoxAnswerer;
 using window_testing::FakeDesktop;
@@ -110,10 +111,6 @@ class MainWindowTest : public ::testing::Test {
   std::string Output(std::string_view name) const {
     return folder.Read(std::filesystem::path("output") / testing_support::Utf8Path(name));
   }
-  std::size_t OutputFileCount() const {
-    const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-  }
 
   TempFolder folder;
   Journal journal;
@@ -172,7 +169,7 @@ TEST_F(MainWindowTest, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
   EXPECT_EQ(Output("ListOfWordsWith K.txt"), Expected("ListOfWordsWith K.txt"));
   EXPECT_EQ(Output("ListOfWordsWith G.txt"), Expected("ListOfWordsWith G.txt"));
   EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
-  EXPECT_EQ(OutputFileCount(), 3U);
+  EXPECT_EQ(OutputFileCount(folder.path()), 3U);
 }
 
 TEST_F(MainWindowTest, LongSearchPaintsProgressDueAfterAFrameAndEveryOtherStatusAtOnce) {
@@ -229,7 +226,7 @@ TEST_P(MainWindowIpaTest, SymbolsReachTheFileNamesTheFilesAndTheSummaryIntact) {
   EXPECT_EQ(Output("ListOfWordsWith " + second + ".txt"), " " + second + " IH1 P \r\n");
   EXPECT_EQ(Output("VendrelFor" + first + "And" + second + ".txt"),
             first + " IH1 P\t" + second + " IH1 P\r\n");
-  EXPECT_EQ(OutputFileCount(), 3U);
+  EXPECT_EQ(OutputFileCount(folder.path()), 3U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Symbols, MainWindowIpaTest,
@@ -259,7 +256,7 @@ TEST_F(MainWindowTest, SecondClickEndsTheProgramWithoutMessageOrNewSearch) {
   EXPECT_EQ(journal, Journal{"end: 0"});
   EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
   EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
-  EXPECT_EQ(OutputFileCount(), 3U);
+  EXPECT_EQ(OutputFileCount(folder.path()), 3U);
 }
 
 TEST_F(MainWindowTest, ClosingBeforeAnyClickWritesNothing) {
@@ -268,7 +265,7 @@ TEST_F(MainWindowTest, ClosingBeforeAnyClickWritesNothing) {
   EXPECT_TRUE(form.close());
   QApplication::processEvents();
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(OutputFileCount(), 0U);
+  EXPECT_EQ(OutputFileCount(folder.path()), 0U);
   EXPECT_TRUE(journal.empty());
 }
 
@@ -283,7 +280,7 @@ TEST_F(MainWindowTest, FailingRunReportsTheSearchErrorAndEndsWithNonZeroStatus) 
                 "error: cannot read '" + folder.utf8() + "/in.txt': No such file or directory",
                 "end: 1",
             }));
-  EXPECT_EQ(OutputFileCount(), 0U);
+  EXPECT_EQ(OutputFileCount(folder.path()), 0U);
 }
 
 TEST_F(MainWindowTest, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {
@@ -293,7 +290,7 @@ TEST_F(MainWindowTest, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouching
 
   ClickHelp();
   EXPECT_EQ(journal, Journal{help_message});
-  EXPECT_EQ(OutputFileCount(), 0U);
+  EXPECT_EQ(OutputFileCount(folder.path()), 0U);
 
   journal.clear();
   ClickCommand1();  // still the first click: it runs the search
