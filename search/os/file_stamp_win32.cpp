@@ -7,7 +7,7 @@ namespace search::os {
 
 std::optional<FileStamp> StampOf(std::FILE* file) {
   // NOLINTNEXTLINE(performance-no-int-to-ptr): the C runtime hands the handle as an integer
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  auto* const handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
   if (handle == INVALID_HANDLE_VALUE || GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
   FILE_STANDARD_INFO standard{};
   FILE_BASIC_INFO times{};
