@@ -181,14 +181,16 @@ TEST(ReadWordList, AListWrittenWhileReadIsRefusedOneReplacedIsNot) {
   const auto add_a_line = [](const std::filesystem::path& list) {
     std::ofstream(list, std::ios::app | std::ios::binary) << "B AE1 T\n";
   };
+  std::vector<ChangeCase> cases = {{"unchanged", [](const auto&) {}, false},
+                                   {"overwritten in place", overwrite_in_place, true},
+                                   {"added to", add_a_line, true}};
+#ifndef _WIN32  // Windows refuses to rename a file over one that is open
   const auto replace_by_renaming = [](const std::filesystem::path& list) {
     std::ofstream(list.string() + ".new", std::ios::binary) << "D AA1 G\n";
     std::filesystem::rename(list.string() + ".new", list);
   };
-  const std::vector<ChangeCase> cases = {{"unchanged", [](const auto&) {}, false},
-                                         {"overwritten in place", overwrite_in_place, true},
-                                         {"added to", add_a_line, true},
-                                         {"replaced by renaming", replace_by_renaming, false}};
+  cases.push_back({"replaced by renaming", replace_by_renaming, false});
+#endif
   for (const ChangeCase& c : cases) {
     TempFolder folder;
     folder.Write("in.txt", old_list);

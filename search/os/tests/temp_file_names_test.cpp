@@ -18,19 +18,23 @@
 namespace search::os {
 namespace {
 
-// The process that started this one, which runs until this one ends.
-unsigned long ParentProcessId() {
+// Another process that runs while this one does: the one that started it, or
+// on Windows, where that may not be a Windows process at all (under wine), the
+// first other process of the system's list.
+unsigned long AnotherRunningProcessId() {
 #ifdef _WIN32
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  unsigned long parent = 0;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+  unsigned long other = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more && other == 0;
        more = Process32NextW(snapshot, &entry)) {
-    if (entry.th32ProcessID == GetCurrentProcessId()) parent = entry.th32ParentProcessID;
+    if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId()) {
+      other = entry.th32ProcessID;
+    }
   }
   CloseHandle(snapshot);
-  return parent;
+  return other;
 #else
   return static_cast<unsigned long>(getppid());
 #endif
@@ -38,7 +42,8 @@ unsigned long ParentProcessId() {
 
 TEST(RemoveLeftoverTempFiles, KeepsTheFileOfARunningProcessAndRemovesAnEndedOne) {
   const testing_support::TempFolder folder;
-  const std::string running = ".minpairs-" + std::to_string(ParentProcessId()) + "-1.partial";
+  const std::string running =
+      ".minpairs-" + std::to_string(AnotherRunningProcessId()) + "-1.partial";
   const std::string ended = ".minpairs-4000000000-1.partial";  // no process has this id
   folder.Write(running, "x");
   folder.Write(ended, "x");
