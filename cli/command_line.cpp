@@ -1,12 +1,15 @@
 #include "cli/command_line.h"
 
+#include <cstdint>
 #include <exception>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "cli/console_host.h"
 #include "search/lexicon/transcription.h"
+#include "search/pairs/look_alikes.h"
 #include "search/pairs/search_run.h"
 #include "search/survey/survey_run.h"
 #include "search/texts/message_text.h"
@@ -113,6 +116,24 @@ void NoteDerivedName(const Options& options, const search::pairs::WrittenFiles& 
       << '\n';
 }
 
+// For each typed symbol that is in no word, names a symbol of the list that looks
+// like it, if there is one.
+void NoteLookAlikes(const Options& options, const search::pairs::SearchState& state,
+                    const search::pairs::WrittenFiles& written, std::ostream& err) {
+  const auto note = [&](const std::string& typed, std::int32_t count) {
+    if (count != 0) return;
+    if (const auto text =
+            search::pairs::LookAlikeNote(typed, state.Words, written.word_list_encoding)) {
+      err << search::texts::EscapedForMessage("minpairs: note: " + *text) << '\n';
+    }
+  };
+  note(options.symbols[0], state.FirstCount);
+  if (search::lexicon::TrimSpaces(options.symbols[0]) !=
+      search::lexicon::TrimSpaces(options.symbols[1])) {
+    note(options.symbols[1], state.SecondCount);
+  }
+}
+
 // Runs the search of the two symbols, or the survey, in the options' folder, with the
 // statuses and the summary on the console. Returns the exit status: 0 when every file
 // was written in full, 1 after one error line on `err`.
@@ -124,9 +145,10 @@ int RunSearchOrSurvey(Request request, const Options& options, std::ostream& out
     if (request == Request::kSurvey) {
       search::survey::RunSurvey(host);
     } else {
-      NoteDerivedName(options,
-                      search::pairs::RunSearch(options.symbols[0], options.symbols[1], state, host),
-                      err);
+      const search::pairs::WrittenFiles written =
+          search::pairs::RunSearch(options.symbols[0], options.symbols[1], state, host);
+      NoteDerivedName(options, written, err);
+      NoteLookAlikes(options, state, written, err);
     }
     return 0;
   } catch (const std::exception& error) {  // SearchError, or the unforeseen

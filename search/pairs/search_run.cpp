@@ -140,6 +140,7 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
     WriteList(file, state.Words, state.FirstList);
   });
   WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
+  written.word_list_encoding = encoding;
   Writing(written.second_list, [&] {
     os::OutputFile file(written.second_list);
     WriteList(file, state.Words, state.SecondList);

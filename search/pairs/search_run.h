@@ -5,15 +5,17 @@
 
 #include "search/pairs/run_host.h"
 #include "search/pairs/search_state.h"
+#include "search/texts/encoding.h"
 
 namespace search::pairs {
 
-// The paths a run wrote its three files to.
+// The paths a run wrote its three files to, and how it read the list.
 struct WrittenFiles {
   std::string first_list;
   std::string second_list;
   std::string pairs;
   bool second_list_derived = false;  // second_list is a derived name, not its own
+  texts::TextEncoding word_list_encoding = texts::TextEncoding::kUtf8;  // in.txt's, as read
 };
 
 // One complete search: reads in.txt from the host's folder, writes the words
