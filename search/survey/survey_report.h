@@ -3,10 +3,12 @@
 // symbols are decoded as browsers decode windows-1252.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "search/lexicon/word_list.h"
+#include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
 #include "search/survey/survey.h"
 #include "search/texts/encoding.h"
@@ -33,9 +35,27 @@ void WriteSurveyTable(const Survey& survey, texts::TextEncoding encoding, os::Ou
 // A header, then per symbol: its words, its pairs as first and as second symbol.
 void WriteSymbolTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file);
 
+// Where the page's commands are typed: at which prompt, and in the folder where
+// the survey ran, naming the folder as the survey was given it ("." needs no --dir).
+struct CommandPlace {
+  os::CommandPrompt prompt;
+  std::string folder;
+};
+
+// The command that writes the pairs of two symbols, given as the page shows
+// them; nothing when the folder or a symbol cannot be typed safely at the
+// prompt: its quoting cannot keep it as it is, or the page shows it escaped.
+std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_view first,
+                                        std::string_view second);
+
+// Text escaped for an HTML element or attribute.
+std::string EscapedForHtml(std::string_view text);
+
 // The counts as a heat map, with each cell's first pairs and the command that
-// lists all of them.
+// lists all of them. Symbols and words in headers and titles show control,
+// line-separating and bidirectional characters escaped, as messages do.
 void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
-                     texts::TextEncoding encoding, os::OutputFile& file);
+                     texts::TextEncoding encoding, const CommandPlace& commands,
+                     os::OutputFile& file);
 
 }  // namespace search::survey

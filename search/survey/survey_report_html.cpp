@@ -1,14 +1,48 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "search/lexicon/transcription.h"
 #include "search/os/output_names.h"
 #include "search/survey/survey_report.h"
+#include "search/texts/message_text.h"
 #include "search/texts/search_error.h"
 #include "search/texts/status_texts.h"
 
 namespace search::survey {
+
+std::string EscapedForHtml(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char character : text) {
+    switch (character) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&#39;";
+        break;
+      case '\n':
+        escaped += "&#10;";
+        break;
+      default:
+        escaped += character;
+    }
+  }
+  return escaped;
+}
+
 namespace {
 
 // Viridis, light to dark: it reads as lightness in greyscale and stays distinct
@@ -45,60 +79,53 @@ table.map { border-collapse: collapse; font-size: 12px; font-variant-numeric: ta
   .map thead th, .map tbody th { position: static; }
 })";
 
-std::string Escaped(std::string_view text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (const char character : text) {
-    switch (character) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      case '\'':
-        escaped += "&#39;";
-        break;
-      case '\n':
-        escaped += "&#10;";
-        break;
-      default:
-        escaped += character;
+// A symbol or word for a header or title: escaped as in messages (\x1B, \u202E),
+// and the marks that turn the direction of the text around them too.
+std::string VisibleText(std::string_view text) {
+  constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kMarks = {
+      {{"\xD8\x9C", "\\u061C"}, {"\xE2\x80\x8E", "\\u200E"}, {"\xE2\x80\x8F", "\\u200F"}}};
+  std::string visible = texts::EscapedForMessage(text);
+  for (const auto& [mark, escape] : kMarks) {
+    for (std::size_t at = visible.find(mark); at != std::string::npos;
+         at = visible.find(mark, at + escape.size())) {
+      visible.replace(at, mark.size(), escape);
     }
   }
-  return escaped;
+  return visible;
 }
 
-std::string ShellQuoted(std::string_view text) {
-  std::string quoted = "'";
-  for (const char character : text) {
-    if (character == '\'') {
-      quoted += "'\\''";
-    } else {
-      quoted += character;
-    }
-  }
-  return quoted + "'";
+// `text` as one argument at the prompt, or nothing when it cannot be typed
+// there as it is or the page shows it escaped.
+std::optional<std::string> TypedArgument(os::CommandPrompt prompt, std::string_view text) {
+  if (VisibleText(text) != text) return std::nullopt;
+  return os::QuotedFor(prompt, text);
 }
 
-// Whether `minpairs` takes the symbol as typed and finds it in the list: it
-// must be allowed in a file name and, for a Windows-1252 list, come back to the
-// list's bytes.
-bool CanBeTyped(std::string_view list_bytes, texts::TextEncoding encoding) {
-  const std::string shown = ShownText(list_bytes, encoding);
+// "minpairs", the folder unless it is ".", and "--"; nothing when the folder
+// cannot be typed.
+std::optional<std::string> CommandStart(const CommandPlace& place) {
+  if (place.folder == ".") return "minpairs --";
+  // The command line makes "" of the root folder "/".
+  const auto folder = TypedArgument(place.prompt, place.folder.empty() ? "/" : place.folder);
+  if (!folder) return std::nullopt;
+  return "minpairs --dir " + *folder + " --";
+}
+
+std::string_view PromptName(os::CommandPrompt prompt) {
+  return prompt == os::CommandPrompt::kCmd ? "the Windows command prompt, cmd.exe"
+                                           : "a POSIX shell such as bash";
+}
+
+// The symbol as an argument of the command, when `minpairs` takes it as typed:
+// it must be typable at the prompt and allowed in a file name. A symbol of a
+// Windows-1252 list, typed as shown, converts back to the list's bytes.
+std::optional<std::string> SymbolArgument(const std::string& shown, os::CommandPrompt prompt) {
   try {
     os::CheckSymbolForFileName(shown, "first");
   } catch (const texts::SearchError&) {
-    return false;
+    return std::nullopt;
   }
-  return encoding == texts::TextEncoding::kUtf8 ||
-         texts::Utf8ToWindows1252(shown) == std::string(list_bytes);
+  return TypedArgument(prompt, shown);
 }
 
 // Counts from `starts[k]` take shade k; the starts rise on a logarithmic scale
@@ -150,8 +177,10 @@ struct PageContext {
   const Survey& survey;
   const lexicon::WordList& words;
   texts::TextEncoding encoding;
-  std::vector<std::string> shown;  // the symbols, escaped for the page
-  std::vector<bool> typable;
+  std::vector<std::string> shown;   // the symbols as headers show them, escaped for the page
+  std::vector<std::string> titled;  // the symbols as titles show them
+  std::optional<std::string> command_start;           // nothing when the folder cannot be typed
+  std::vector<std::optional<std::string>> arguments;  // nothing for a symbol that cannot be typed
 };
 
 std::string Word(const PageContext& page, std::int32_t position) {
@@ -162,22 +191,20 @@ std::string Word(const PageContext& page, std::int32_t position) {
 std::string CellDetails(const PageContext& page, std::size_t first, std::size_t second) {
   const Survey& survey = page.survey;
   const std::int64_t count = survey.Count(first, second);
-  const std::string first_text = ShownText(survey.symbols[first], page.encoding);
-  const std::string second_text = ShownText(survey.symbols[second], page.encoding);
-  std::string details = first_text + " for " + second_text + ": " + std::to_string(count) +
-                        (count == 1 ? " minimal pair" : " minimal pairs");
+  std::string details = page.titled[first] + " for " + page.titled[second] + ": " +
+                        std::to_string(count) + (count == 1 ? " minimal pair" : " minimal pairs");
   for (const SurveyPair& pair : survey.Examples(first, second)) {
     details += '\n';  // appended piece by piece: GCC 12 warns wrongly on "\n" + string
-    details += ShownText(Word(page, pair.first_word), page.encoding);
+    details += VisibleText(ShownText(Word(page, pair.first_word), page.encoding));
     details += "  –  ";
-    details += ShownText(Word(page, pair.second_word), page.encoding);
+    details += VisibleText(ShownText(Word(page, pair.second_word), page.encoding));
   }
   if (count > static_cast<std::int64_t>(survey.Examples(first, second).size())) details += "\n…";
-  if (page.typable[first] && page.typable[second]) {
-    details +=
-        "\nAll of them: minpairs -- " + ShellQuoted(first_text) + " " + ShellQuoted(second_text);
+  if (page.command_start && page.arguments[first] && page.arguments[second]) {
+    details += "\nAll of them: " + *page.command_start + " " + *page.arguments[first] + " " +
+               *page.arguments[second];
   }
-  return Escaped(details);
+  return EscapedForHtml(details);
 }
 
 std::string Cell(const PageContext& page, const ShadeScale& scale, std::size_t first,
@@ -207,18 +234,25 @@ void WriteHead(os::OutputFile& file) {
   file.WriteLine("</head>");
 }
 
-void WriteIntroduction(const Survey& survey, const ShadeScale& scale, os::OutputFile& file) {
+void WriteIntroduction(const PageContext& page, os::CommandPrompt prompt, const ShadeScale& scale,
+                       os::OutputFile& file) {
+  const Survey& survey = page.survey;
   file.WriteLine("<h1>Minimal pairs of every pair of symbols</h1>");
   file.WriteLine("<p>" +
-                 Escaped(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
-                                                  survey.MinimalPairs())) +
+                 EscapedForHtml(texts::SurveySummaryText(
+                     survey.size(), survey.SymbolPairsWithPairs(), survey.MinimalPairs())) +
                  "</p>");
   file.WriteLine(
       "<p>Each row is a first symbol and each column a second symbol. A cell counts the "
       "pairs of words in which the second word becomes the first when its second symbol is "
       "replaced by the first symbol, as <code>minpairs</code> finds them. Point at a cell, or "
       "move to it with the Tab key, to see its first pairs and the command that lists them "
-      "all.</p>");
+      "all. " +
+      (page.command_start ? "The commands are for " + std::string(PromptName(prompt)) +
+                                "; run them in the folder where the survey ran."
+                          : "The folder of the survey cannot be typed safely at " +
+                                std::string(PromptName(prompt)) + ", so no commands are shown.") +
+      "</p>");
   if (scale.size() == 0) return;
   file.WriteLine(
       "<div class=\"legend\"><span id=\"legend\">Minimal pairs in a cell:</span>"
@@ -258,19 +292,31 @@ void WriteMap(const PageContext& page, const ShadeScale& scale, os::OutputFile& 
 
 }  // namespace
 
+std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_view first,
+                                        std::string_view second) {
+  const auto start = CommandStart(place);
+  const auto first_argument = TypedArgument(place.prompt, first);
+  const auto second_argument = TypedArgument(place.prompt, second);
+  if (!start || !first_argument || !second_argument) return std::nullopt;
+  return *start + " " + *first_argument + " " + *second_argument;
+}
+
 void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
-                     texts::TextEncoding encoding, os::OutputFile& file) {
-  PageContext page{survey, words, encoding, {}, {}};
+                     texts::TextEncoding encoding, const CommandPlace& commands,
+                     os::OutputFile& file) {
+  PageContext page{survey, words, encoding, {}, {}, CommandStart(commands), {}};
   for (const std::string& symbol : survey.symbols) {
-    page.shown.push_back(Escaped(ShownText(symbol, encoding)));
-    page.typable.push_back(CanBeTyped(symbol, encoding));
+    const std::string shown = ShownText(symbol, encoding);
+    page.titled.push_back(VisibleText(shown));
+    page.shown.push_back(EscapedForHtml(page.titled.back()));
+    page.arguments.push_back(SymbolArgument(shown, commands.prompt));
   }
   const ShadeScale scale(survey.pair_counts.empty() ? 0
                                                     : *std::max_element(survey.pair_counts.begin(),
                                                                         survey.pair_counts.end()));
   WriteHead(file);
   file.WriteLine("<body>");
-  WriteIntroduction(survey, scale, file);
+  WriteIntroduction(page, commands.prompt, scale, file);
   WriteMap(page, scale, file);
   file.WriteLine("</body>");
   file.WriteLine("</html>");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "search/lexicon/word_list_reader.h"
+#include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
 #include "search/survey/survey.h"
 #include "search/survey/survey_report.h"
@@ -44,7 +45,8 @@ void RunSurvey(pairs::RunHost& host) {
     WriteOutput(output + std::string(kSurveySymbolsFile), doing,
                 [&](os::OutputFile& file) { WriteSymbolTable(survey, input.encoding, file); });
     WriteOutput(output + std::string(kSurveyPageFile), doing, [&](os::OutputFile& file) {
-      WriteSurveyPage(survey, input.words, input.encoding, file);
+      WriteSurveyPage(survey, input.words, input.encoding, {os::SystemCommandPrompt(), folder},
+                      file);
     });
     host.ShowMessage(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
                                               survey.MinimalPairs()));

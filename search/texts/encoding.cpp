@@ -36,20 +36,20 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code_po
 
 namespace {
 
-// Code points of the bytes 0x80 to 0x9F; 0 where Windows-1252 has no character.
+// Code points of the bytes 0x80 to 0x9F, as browsers decode them: the five bytes
+// that Windows-1252 leaves unassigned stand for their C1 code points. Both
+// directions use this one table, so that every decoded text converts back.
 constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 std::optional<char> Windows1252Byte(char32_t code_point) {
   if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
     return static_cast<char>(code_point);
   }
   for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
-    if (kWindows1252High[i] != 0 && kWindows1252High[i] == code_point) {
-      return static_cast<char>(0x80 + i);
-    }
+    if (kWindows1252High[i] == code_point) return static_cast<char>(0x80 + i);
   }
   return std::nullopt;
 }
@@ -156,7 +156,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   result.reserve(bytes.size());
   for (const char character : bytes) {
     const auto byte = static_cast<unsigned char>(character);
-    const bool high = byte >= 0x80 && byte < 0xA0 && kWindows1252High[byte - 0x80] != 0;
+    const bool high = byte >= 0x80 && byte < 0xA0;
     AppendUtf8(result, high ? kWindows1252High[byte - 0x80] : char32_t{byte});
   }
   return result;

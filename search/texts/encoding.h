@@ -29,8 +29,9 @@ bool IsValidUtf8(std::string_view text);
 std::optional<std::string_view> WideEncodingName(std::string_view start);
 
 // The Windows-1252 bytes of a UTF-8 text, or nothing when the text has a
-// character that Windows-1252 lacks. Text that is not UTF-8 at all is taken to
-// be 8-bit already and returned unchanged.
+// character that Windows-1252 lacks. U+0081, U+008D, U+008F, U+0090 and U+009D
+// become the bytes that Windows1252ToUtf8 decodes to them. Text that is not
+// UTF-8 at all is taken to be 8-bit already and returned unchanged.
 std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
 
 // The UTF-8 text of Windows-1252 bytes, decoded as browsers decode windows-1252:

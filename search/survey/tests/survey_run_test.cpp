@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 
 #include "expected_texts.h"
 #include "recording_host.h"
+#include "search/os/command_quoting.h"
+#include "search/pairs/search_run.h"
+#include "search/pairs/search_state.h"
+#include "search/survey/survey_report.h"
 #include "search/texts/search_error.h"
 #include "temp_folder.h"
 
@@ -78,7 +85,45 @@ TEST_F(SurveyRunTest, Windows1252ListDecodedAndEscaped) {
             "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
             "caf\xC3\xA9\t2\t1\t1\r\n\xC2\x81\t2\t1\t1\r\nX\\\\\t1\t1\t1\r\nA\\tB\t1\t1\t1\r\n");
   const std::string page = Output("SurveyOfMinimalPairs.html");
-  EXPECT_NE(page.find("caf\xC3\xA9 \xC2\x81  \xE2\x80\x93  caf\xC3\xA9 X\\"), std::string::npos);
+  EXPECT_NE(page.find("caf\xC3\xA9 \\u0081  \xE2\x80\x93  caf\xC3\xA9 X\\"), std::string::npos);
+}
+
+// Every symbol that a Windows-1252 list's survey shows, typed as shown, finds the
+// survey's words and pairs; also those of the bytes that Windows-1252 leaves
+// unassigned, which the survey shows as U+0081, U+008D and U+009D.
+TEST_F(SurveyRunTest, SymbolsTypedAsShownFindTheSurveysCounts) {
+  folder.Write("in.txt", "caf\xE9 \x81\r\ncaf\xE9 \x8D\r\n\x9D \x81\r\n");
+  ASSERT_EQ(RunAndFail(), "");
+  // The cells of a table, row by row.
+  const auto rows = [](const std::string& table) {
+    std::vector<std::vector<std::string>> cells;
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);) {
+      line.pop_back();  // the CR
+      std::istringstream fields(line);
+      std::vector<std::string>& row = cells.emplace_back();
+      for (std::string field; std::getline(fields, field, '\t');) row.push_back(field);
+    }
+    return cells;
+  };
+  const auto symbols = rows(Output("SurveyOfSymbols.tsv"));
+  const auto counts = rows(Output("SurveyOfMinimalPairs.tsv"));
+  ASSERT_EQ(symbols.size(), 5u);
+  ASSERT_EQ(symbols[2][0], "\xC2\x81");
+  const auto line_count = [](const std::string& path) {
+    const std::string text = testing_support::ReadFile(testing_support::Utf8Path(path));
+    return std::to_string(std::count(text.begin(), text.end(), '\n'));
+  };
+  for (std::size_t first = 1; first < symbols.size(); ++first) {
+    for (std::size_t second = 1; second < symbols.size(); ++second) {
+      if (first == second) continue;
+      pairs::SearchState state;
+      const pairs::WrittenFiles written =
+          pairs::RunSearch(symbols[first][0], symbols[second][0], state, host);
+      EXPECT_EQ(line_count(written.first_list), symbols[first][1]) << first;
+      EXPECT_EQ(line_count(written.pairs), counts[first][second]) << first << " for " << second;
+    }
+  }
 }
 
 // d for t has a pair, t for d none: rows are first symbols, columns second ones.
@@ -135,15 +180,51 @@ TEST_F(SurveyRunTest, PageEscapesTheListAndNamesTypableCommands) {
   EXPECT_EQ(page.find("&amp; X"), std::string::npos);
   EXPECT_NE(page.find("&amp;amp;"), std::string::npos);
   EXPECT_NE(page.find("&lt;b&gt;"), std::string::npos);
-  // it's for Q, in shell quotes and then escaped for the page.
-  EXPECT_NE(page.find("All of them: minpairs -- &#39;it&#39;\\&#39;&#39;s&#39; &#39;Q&#39;"),
-            std::string::npos);
+  // it's for Q, quoted for this system's prompt, in the survey's folder, then
+  // escaped for the page, which names the prompt.
+  const auto command = PairsCommand({os::SystemCommandPrompt(), folder.utf8()}, "it's", "Q");
+  ASSERT_NE(command, std::nullopt);
+  EXPECT_NE(page.find("All of them: " + EscapedForHtml(*command) + "\">"), std::string::npos);
+  EXPECT_NE(page.find("; run them in the folder where the survey ran."), std::string::npos);
   // a/b cannot be part of a file name: its cells name no command.
   const std::size_t a_b = page.find("title=\"a/b for &lt;b&gt;: 1 minimal pair");
   ASSERT_NE(a_b, std::string::npos);
   EXPECT_EQ(page.substr(a_b, page.find('"', a_b + 7) - a_b).find("minpairs"), std::string::npos);
   EXPECT_NE(page.find("<abbr title=\"not applicable\">n/a</abbr>"), std::string::npos);
   EXPECT_NE(page.find("print-color-adjust: exact"), std::string::npos);
+}
+
+// Headers and titles show the characters that would hide or reorder text
+// escaped, as messages do, and such a symbol gets no command.
+TEST_F(SurveyRunTest, PageEscapesHiddenAndBidirectionalCharacters) {
+  struct Case {
+    std::string symbol;  // as in.txt holds it
+    std::string raw;     // as the page must not hold it
+    std::string shown;
+    bool command;
+  };
+  // U+202E, U+2066, U+200F, U+2028 and ESC
+  const std::string hidden = "a\xE2\x80\xAEz\xE2\x81\xA6y\xE2\x80\x8Fx\xE2\x80\xA8w\x1Bv";
+  const std::vector<Case> cases = {
+      {"\xCA\x83", "", "\xCA\x83", true},
+      {hidden, hidden, R"(a\u202Ez\u2066y\u200Fx\u2028w\x1Bv)", false},
+      {"\x81", "\xC2\x81", "\\u0081", false},  // Windows-1252
+  };
+  for (const Case& c : cases) {
+    folder.Write("in.txt", c.symbol + " a\nT a\n");
+    ASSERT_EQ(RunAndFail(), "");
+    const std::string page = Output("SurveyOfMinimalPairs.html");
+    EXPECT_NE(page.find("<th scope=\"row\">" + c.shown + "<span"), std::string::npos) << c.shown;
+    EXPECT_NE(page.find("<th scope=\"col\">" + c.shown + "<span"), std::string::npos) << c.shown;
+    if (!c.raw.empty()) {
+      EXPECT_EQ(page.find(c.raw), std::string::npos) << c.shown;
+    }
+    const std::size_t title = page.find("title=\"" + c.shown + " for T: 1 minimal pair&#10;" +
+                                        c.shown + " a  \xE2\x80\x93  T a");
+    ASSERT_NE(title, std::string::npos) << c.shown;
+    const std::string title_text = page.substr(title, page.find('"', title + 7) - title);
+    EXPECT_EQ(title_text.find("All of them: minpairs") != std::string::npos, c.command) << c.shown;
+  }
 }
 
 }  // namespace

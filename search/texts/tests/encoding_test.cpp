@@ -43,12 +43,13 @@ TEST(IsValidUtf8, FindsAnInvalidByteAtEveryOffset) {
 }
 
 // Every byte from 0x80 to 0x9F, where Windows-1252 is not Latin-1, and from 0xA0 to
-// 0xFF, where it is.
-TEST(Utf8ToWindows1252, CoversTheWholeTableAndTheLatin1Range) {
-  const char32_t table[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                              0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// 0xFF, where it is, both ways: the five bytes without a character decode to their
+// C1 code points, and these convert back, so that a symbol typed as shown is found.
+TEST(Utf8ToWindows1252, CoversTheWholeTableAndTheLatin1RangeBothWays) {
+  const char32_t table[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   const auto utf8 = [](char32_t code_point) {
     std::string text;
     if (code_point < 0x800) {
@@ -61,12 +62,9 @@ TEST(Utf8ToWindows1252, CoversTheWholeTableAndTheLatin1Range) {
   };
   for (int byte = 0x80; byte <= 0xFF; ++byte) {
     const char32_t code_point = byte < 0xA0 ? table[byte - 0x80] : static_cast<char32_t>(byte);
-    if (code_point == 0) {  // no character: its C1 code point has no byte either
-      EXPECT_EQ(Utf8ToWindows1252(utf8(static_cast<char32_t>(byte))), std::nullopt) << byte;
-    } else {
-      EXPECT_EQ(Utf8ToWindows1252(utf8(code_point)), std::string(1, static_cast<char>(byte)))
-          << byte;
-    }
+    const std::string eight_bit(1, static_cast<char>(byte));
+    EXPECT_EQ(Windows1252ToUtf8(eight_bit), utf8(code_point)) << byte;
+    EXPECT_EQ(Utf8ToWindows1252(utf8(code_point)), eight_bit) << byte;
   }
 }
 
@@ -108,7 +106,7 @@ TEST(Utf8ToWindows1252, ConvertsWhatTheCodePageHas) {
   EXPECT_EQ(Utf8ToWindows1252("\xC3\xA9"), "\xE9");                    // é
   EXPECT_EQ(Utf8ToWindows1252("\xE2\x82\xAC \xC5\x93"), "\x80 \x9C");  // € œ
   EXPECT_EQ(Utf8ToWindows1252("\xCA\x83"), std::nullopt);              // ʃ is not in it
-  EXPECT_EQ(Utf8ToWindows1252("\xC2\x81"), std::nullopt);              // U+0081 has no byte
+  EXPECT_EQ(Utf8ToWindows1252("\xC2\x80"), std::nullopt);              // U+0080 has no byte
   EXPECT_EQ(Utf8ToWindows1252("\xE9"), "\xE9");                        // already 8-bit: unchanged
 }
 

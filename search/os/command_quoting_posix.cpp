@@ -1,0 +1,7 @@
+#include "search/os/command_quoting.h"
+
+namespace search::os {
+
+CommandPrompt SystemCommandPrompt() { return CommandPrompt::kPosixShell; }
+
+}  // namespace search::os
