@@ -75,7 +75,23 @@ TEST_F(CommandLineTest, FailureIsOneErrorLineAndStatusOne) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.out, "");
   EXPECT_EQ(outcome.err, "minpairs: error: cannot create '" + folder.utf8() +
-                             "/output/ListOfWordsWith P.txt': No such file or directory\n");
+                             "/output/ListOfWordsWith P.txt': the folder '" + folder.utf8() +
+                             "/output' does not exist: create it\n");
+}
+
+// A symbol in no word that looks like one of the list is noted after the run,
+// quiet or not; the run succeeds as it would without the note.
+TEST_F(CommandLineTest, LookAlikeSymbolIsNotedAfterTheRun) {
+  folder.Write("in.txt", "K AE1 T\n\xC9\xA1 AE1 T\n");
+  const std::string note = "minpairs: note: no word has 'g'; the list has '\xC9\xA1' (U+0261)";
+  const Outcome outcome = RunMinpairs({"--dir", folder.utf8(), "K", "g"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, " 1 words have  K ,  0 words have  g .  Click OK to continue.\n");
+  EXPECT_EQ(outcome.err, Lines({kExpectedReading, kExpectedMakingLists, kExpectedBegunSearch,
+                                kExpectedDone, note}));
+  EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8(), "P", " 'K' "}).err,
+            "minpairs: note: no word has ''K''; the list has 'K' (cmd.exe keeps single quotes "
+            "as part of a symbol: use double quotes there)\n");
 }
 
 TEST_F(CommandLineTest, SurveyWritesItsFilesAndOneSummaryLine) {
@@ -136,7 +152,8 @@ TEST_F(CommandLineTest, ShortOptionsLoneDashAndTrailingSeparator) {
   std::filesystem::remove_all(folder.path() / "output");
   EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8() + "///", "P", "T"}).err,
             "minpairs: error: cannot create '" + folder.utf8() +
-                "/output/ListOfWordsWith P.txt': No such file or directory\n");
+                "/output/ListOfWordsWith P.txt': the folder '" + folder.utf8() +
+                "/output' does not exist: create it\n");
 }
 
 TEST(CommandLine, ArgumentsAreShownEscaped) {

@@ -1,9 +1,12 @@
 #include "search/os/output_file.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <new>
+#include <system_error>
 #include <utility>
 
+#include "search/os/platform.h"
 #include "search/os/temp_file_names.h"
 #include "search/texts/search_error.h"
 
@@ -17,7 +20,23 @@ std::string FolderOf(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
   return separator == std::string::npos ? "." : path.substr(0, separator + 1);
 }
+
+// The folder as a user names it: without the separator after it, except a root's.
+std::string FolderNameOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("/\\");
+  if (separator == std::string::npos) return ".";
+  return path.substr(0, separator == 0 ? 1 : separator);
+}
 }  // namespace
+
+void CheckOutputFolder(const std::string& path) {
+  const std::string folder = FolderNameOf(path);
+  std::error_code error;
+  const auto status = std::filesystem::status(PathFromUtf8(folder), error);
+  if (status.type() != std::filesystem::file_type::not_found) return;
+  throw texts::SearchError("cannot create '" + path + "': the folder '" + folder +
+                           "' does not exist: create it");
+}
 
 OutputFile::OutputFile(std::string path, FileLayer& files)
     : path_(std::move(path)),
@@ -101,6 +120,7 @@ void OutputFile::Discard() {
 
 void OutputFile::Fail(const char* action, int error_number) {
   Discard();
+  if (error_number == ENOENT) CheckOutputFolder(path_);  // a missing folder, named with its remedy
   throw texts::SearchError(std::string("cannot ") + action + " '" + path_ +
                            "': " + texts::SystemReason(error_number));
 }

@@ -11,6 +11,12 @@
 
 namespace search::os {
 
+// Raises the SearchError "cannot create '<path>': the folder '<folder>' does not
+// exist: create it" when the folder that is to hold the file at `path` does not
+// exist; does nothing otherwise. OutputFile raises it when it cannot create its
+// file for that reason; a run may ask before it does anything else.
+void CheckOutputFolder(const std::string& path);
+
 // A text file written through two buffers, lines ending in CR LF: one is
 // filled while the other is written on a thread of its own. It is written
 // under a temporary name beside `path` and renamed to `path` by Close, so the

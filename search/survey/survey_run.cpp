@@ -30,6 +30,8 @@ void RunSurvey(pairs::RunHost& host) {
   const std::string output = folder + "/output/";
   // What the run is doing, for the message if memory runs out.
   std::string doing = "read '" + word_list_path + "'";
+  // A missing output folder shows before a long count, not after it.
+  os::CheckOutputFolder(output + std::string(kSurveyTableFile));
   try {
     host.ShowStatus(texts::kReadingStatus);
     const lexicon::WordListFile input = lexicon::ReadWordList(word_list_path);

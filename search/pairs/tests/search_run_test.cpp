@@ -160,7 +160,8 @@ TEST_F(SearchRunTest, MissingOutputFolderIsNamed) {
   folder.Write("in.txt", testing_support::WorkedExampleInput());
   std::filesystem::remove(folder.path() / "output");
   EXPECT_EQ(RunAndFail("K", "G"), "cannot create '" + folder.utf8() +
-                                      "/output/ListOfWordsWith K.txt': No such file or directory");
+                                      "/output/ListOfWordsWith K.txt': the folder '" +
+                                      folder.utf8() + "/output' does not exist: create it");
   EXPECT_EQ(host.shown, std::vector<std::string>{std::string(kExpectedReading)});
   EXPECT_FALSE(folder.Exists("output"));
 }

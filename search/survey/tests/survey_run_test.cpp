@@ -155,16 +155,19 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
            "': it has more than 1000 different symbols (are the symbols of each word "
            "separated by spaces?)"},
       {"K AE1 T\n", false,
-       "cannot create '" + folder.utf8() +
-           "/output/SurveyOfMinimalPairs.tsv': No such file or directory"},
+       "cannot create '" + folder.utf8() + "/output/SurveyOfMinimalPairs.tsv': the folder '" +
+           folder.utf8() + "/output' does not exist: create it"},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(folder.path() / "in.txt");
     if (!c.in_txt.empty()) folder.Write("in.txt", c.in_txt);
     if (!c.output_folder) std::filesystem::remove(folder.path() / "output");
+    host.shown.clear();
     EXPECT_EQ(RunAndFail(), c.expected);
     if (c.output_folder) {
       EXPECT_EQ(OutputFileCount(), 0u);
+    } else {  // found before the list is read and counted
+      EXPECT_EQ(host.shown, std::vector<std::string>{});
     }
   }
 }
