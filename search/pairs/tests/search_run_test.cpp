@@ -48,10 +48,7 @@ class SearchRunTest : public ::testing::Test {
   std::string Output(std::string_view name) const {
     return folder.Read(Utf8Path("output/" + std::string(name)));
   }
-  std::size_t OutputFileCount() const {
-    const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-  }
+  std::size_t OutputFileCount() const { return testing_support::OutputFileCount(folder.path()); }
 
   TempFolder folder;
   RecordingHost host;

@@ -38,10 +38,7 @@ class SurveyRunTest : public ::testing::Test {
     return "";
   }
   std::string Output(const std::string& name) const { return folder.Read("output/" + name); }
-  std::size_t OutputFileCount() const {
-    const auto entries = std::filesystem::directory_iterator(folder.path() / "output");
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-  }
+  std::size_t OutputFileCount() const { return testing_support::OutputFileCount(folder.path()); }
 
   TempFolder folder;
   RecordingHost host;
