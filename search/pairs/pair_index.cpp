@@ -205,12 +205,14 @@ PairIndex::PairIndex(const lexicon::WordList& words, const PairSearchSide& first
     : words_(words),
       first_list_(first.positions),
       first_shown_(first.symbol.Shown),
-      // Without hashes one list is empty, and so is the index.
+      // Without hashes one list is empty, and so is the index; a symbol that
+      // cannot occur in the list has no text to match, and its list is empty.
       candidates_(words,
                   std::span<const std::uint64_t>(first_hashes.get(),
                                                  first_hashes ? first.positions.size() : 0),
                   first_hashes ? second.positions : std::span<const std::int32_t>(),
-                  *second.symbol.Match, *first.symbol.Match, hash) {
+                  first_hashes ? std::string_view(*second.symbol.Match) : std::string_view(),
+                  first_hashes ? std::string_view(*first.symbol.Match) : std::string_view(), hash) {
   first_hashes_ = std::move(first_hashes);
 }
 

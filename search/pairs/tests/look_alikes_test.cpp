@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,7 +9,7 @@
 namespace search::pairs {
 namespace {
 
-lexicon::WordList ListOf(std::initializer_list<std::string_view> lines) {
+lexicon::WordList ListOf(const std::vector<std::string_view>& lines) {
   lexicon::WordList words;
   for (const std::string_view line : lines) words.AppendLine(line);
   return words;
@@ -19,7 +18,7 @@ lexicon::WordList ListOf(std::initializer_list<std::string_view> lines) {
 TEST(LookAlikeNote, NamesTheSymbolOfTheListOrNothing) {
   using texts::TextEncoding;
   struct Case {
-    std::initializer_list<std::string_view> list;
+    std::vector<std::string_view> list;
     std::string_view typed;
     TextEncoding encoding;
     std::optional<std::string> note;
