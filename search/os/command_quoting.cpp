@@ -37,7 +37,11 @@ std::optional<std::string> QuotedForCmd(std::string_view text) {
   // Backslashes are plain except before a quote, where 2n of them are n.
   const std::size_t last = text.find_last_not_of('\\');
   const std::size_t trailing = text.size() - (last == std::string_view::npos ? 0 : last + 1);
-  return "\"" + std::string(text) + std::string(trailing, '\\') + "\"";
+  std::string quoted = "\"";
+  quoted += text;
+  quoted.append(trailing, '\\');
+  quoted += '"';
+  return quoted;
 }
 
 std::optional<std::string> QuotedFor(CommandPrompt prompt, std::string_view text) {
