@@ -75,22 +75,18 @@ struct CellExamples {
   }
 };
 
-// The word-list lines that a cell's pairs of distinct words stand for, first
-// ones only.
-std::vector<SurveyPair> FirstLines(const CellExamples& cell, const SymbolSequences& words) {
+// The first lines of a cell that hold different words, from its first pairs of
+// distinct transcriptions: a pair's lines come no earlier than its first line.
+std::vector<SurveyPair> FirstLines(const CellExamples& cell, const ContrastCounter& contrasts) {
   std::vector<SurveyPair> lines;
-  const auto copies = [&](std::int32_t word, auto&& each) {
-    std::size_t taken = 0;
-    for (std::int32_t at = words.first_position(static_cast<std::size_t>(word));
-         at != SymbolSequences::kNoPosition && taken++ < kSurveyExamplePairs;
-         at = words.next_copy(at)) {
-      each(at);
-    }
-  };
   for (std::size_t n = 0; n < cell.size; ++n) {
-    copies(cell.pairs[n][0], [&](std::int32_t first) {
-      copies(cell.pairs[n][1], [&](std::int32_t second) { lines.push_back({first, second}); });
-    });
+    for (const std::int32_t first :
+         contrasts.SpelledCopies(cell.pairs[n][0], kSurveyExamplePairs)) {
+      for (const std::int32_t second :
+           contrasts.SpelledCopies(cell.pairs[n][1], kSurveyExamplePairs)) {
+        lines.push_back({first, second});
+      }
+    }
   }
   std::sort(lines.begin(), lines.end());
   lines.resize(std::min(lines.size(), kSurveyExamplePairs));
@@ -114,13 +110,14 @@ constexpr std::size_t kBatch = 1024;
 
 class PairCounter final {
  public:
-  explicit PairCounter(const SymbolSequences& words)
+  PairCounter(const SymbolSequences& words, const Spellings& spellings)
       : words_(words),
         width_(words.symbol_count() + 1),
         shape_(width_),
         counts_(width_ * width_),
         examples_(width_ * width_),
-        word_counts_(width_) {
+        word_counts_(width_),
+        contrasts_(words, spellings) {
     Index();
   }
 
@@ -161,6 +158,7 @@ class PairCounter final {
   std::vector<std::int64_t> counts_;   // by (first id, second id)
   std::vector<CellExamples> examples_;
   std::vector<std::int64_t> word_counts_;  // by id
+  ContrastCounter contrasts_;
 };
 
 void PairCounter::Index() {
@@ -280,6 +278,7 @@ void PairCounter::Record(std::uint16_t first, std::uint16_t second, std::int32_t
   counts_[cell] += words_.copies(static_cast<std::size_t>(first_word)) *
                    words_.copies(static_cast<std::size_t>(second_word));
   examples_[cell].Offer({first_word, second_word});
+  contrasts_.Add(first, second, first_word, second_word);
 }
 
 Survey PairCounter::Result() const {
@@ -298,9 +297,10 @@ Survey PairCounter::Result() const {
       survey.pair_counts.push_back(counts_[first * width_ + second]);
       const CellExamples& cell = examples_[first * width_ + second];
       survey.examples.push_back(cell.size == 0 ? std::vector<SurveyPair>()
-                                               : FirstLines(cell, words_));
+                                               : FirstLines(cell, contrasts_));
     }
   }
+  survey.contrasts = contrasts_.Result(order);
   return survey;
 }
 
@@ -316,9 +316,9 @@ std::int64_t Survey::MinimalPairs() const {
 }
 
 Survey SurveyMinimalPairs(const lexicon::WordList& words, const std::string& list_name,
-                          const SurveyProgress& progress) {
+                          const SurveyProgress& progress, const Spellings& spellings) {
   const SymbolSequences sequences(words, list_name);
-  PairCounter counter(sequences);
+  PairCounter counter(sequences, spellings);
   for (std::size_t word = 0; word < sequences.size();) {
     const std::size_t next = counter.CountBatch(word);
     for (std::size_t step = word / texts::kSurveyProgressInterval + 1;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "search/lexicon/word_list.h"
+#include "search/survey/contrasts.h"
 
 namespace search::survey {
 
@@ -23,19 +24,21 @@ struct SurveyPair {
   friend auto operator<=>(const SurveyPair&, const SurveyPair&) = default;
 };
 
-// How many of the first lines of each pairs file a survey keeps.
+// How many pairs of each cell a survey keeps to show.
 inline constexpr std::size_t kSurveyExamplePairs = 3;
 
 // The symbols are the distinct non-empty runs of characters other than the
 // space, ordered by the number of words that contain them, most first, ties by
 // first appearance. Cell (a, b) is about `a` as the first symbol and `b` as the
 // second: its count is the number of lines that the pair search for them
-// writes, and its examples are the first of those lines. The diagonal is empty.
+// writes, and its examples are the first of those lines that hold different
+// words (see Contrast for when words differ). The diagonal is empty.
 struct Survey {
   std::vector<std::string> symbols;       // as bytes of the word list
   std::vector<std::int64_t> word_counts;  // words that contain each symbol
   std::vector<std::int64_t> pair_counts;  // row-major, size() * size()
   std::vector<std::vector<SurveyPair>> examples;
+  std::vector<Contrast> contrasts;  // those with word pairs, most first
 
   [[nodiscard]] std::size_t size() const { return symbols.size(); }
   [[nodiscard]] std::int64_t Count(std::size_t first, std::size_t second) const {
@@ -53,9 +56,10 @@ struct Survey {
 // Called now and then with the number of distinct words done and their total.
 using SurveyProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// Surveys `words`; throws SearchError for a list with more symbols than a
-// survey covers, naming `list_name`.
+// Surveys `words`, telling words apart by `spellings` too where there are any;
+// throws SearchError for a list with more symbols than a survey covers, naming
+// `list_name`.
 Survey SurveyMinimalPairs(const lexicon::WordList& words, const std::string& list_name,
-                          const SurveyProgress& progress);
+                          const SurveyProgress& progress, const Spellings& spellings = {});
 
 }  // namespace search::survey
