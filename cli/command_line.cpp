@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/console_host.h"
+#include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/transcription.h"
 #include "search/pairs/look_alikes.h"
 #include "search/pairs/search_run.h"
@@ -19,8 +20,9 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: minpairs [--dir FOLDER] [--quiet] [--] FIRST SECOND\n"
-    "       minpairs --survey [--dir FOLDER] [--quiet]\n"
+    "usage: minpairs [--dir FOLDER] [LEXICON OPTIONS] [--sort frequency] [--quiet] [--] FIRST "
+    "SECOND\n"
+    "       minpairs --survey [--dir FOLDER] [LEXICON OPTIONS] [--quiet]\n"
     "       minpairs --help | --version\n"
     "\n"
     "Finds the minimal pairs of the symbols FIRST and SECOND in FOLDER/in.txt\n"
@@ -33,6 +35,16 @@ constexpr const char* kUsage =
     "writes SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv and SurveyOfMinimalPairs.html.\n"
     "\n"
     "  --dir FOLDER  the folder that holds in.txt and output/ (default: the current one)\n"
+    "\n"
+    "Lexicon options:\n"
+    "  --input FILE            read the words from FILE instead of FOLDER/in.txt\n"
+    "  --format FORMAT         plain (default: one transcription per line), tsv (columns\n"
+    "                          named by the first line: transcription, spelling, frequency,\n"
+    "                          gloss) or cmudict (\"CAT  K AE1 T\")\n"
+    "  --min-frequency N       leave out words whose frequency is below N (tsv)\n"
+    "  --sort frequency        order the pairs table by frequency, common words first (tsv)\n"
+    "With a spelling, frequency or gloss column, each file gets a .tsv table beside it.\n"
+    "\n"
     "  --survey      survey every pair of symbols instead of searching one\n"
     "  --quiet       do not print the status texts\n"
     "  --help        print this help\n"
@@ -43,6 +55,7 @@ struct Options {
   bool quiet = false;
   bool survey = false;
   std::vector<std::string> symbols;
+  search::pairs::SearchOptions search;
 };
 
 enum class Request { kSearch, kSurvey, kHelp, kVersion };
@@ -59,6 +72,59 @@ std::string WithoutTrailingSeparator(std::string folder) {
     folder.pop_back();
   }
   return folder;
+}
+
+bool IsLexiconOption(std::string_view argument) {
+  return argument == "--input" || argument == "--format" || argument == "--min-frequency" ||
+         argument == "--sort";
+}
+
+// Takes the value of a lexicon option; false with a usage error for a bad one.
+bool TakeLexiconOption(std::string_view option, const std::string& value,
+                       search::pairs::SearchOptions& search, std::string& error) {
+  const std::string shown = "'" + search::texts::EscapedForMessage(value) + "'";
+  if (option == "--input") {
+    search.input = value;
+  } else if (option == "--format") {
+    const auto format = search::lexicon::LexiconFormatNamed(value);
+    if (!format) {
+      error = "unknown format " + shown + "; use plain, tsv or cmudict";
+      return false;
+    }
+    search.reading.format = *format;
+  } else if (option == "--min-frequency") {
+    const auto threshold = search::lexicon::ParseFrequency(value);
+    if (!threshold) {
+      error = "--min-frequency needs a non-negative decimal number such as 3 or 2.5, got " + shown;
+      return false;
+    }
+    search.reading.min_frequency = search::lexicon::FrequencyThreshold{*threshold, value};
+  } else if (value == "frequency") {
+    search.sort_by_frequency = true;
+    search.reading.needs_frequency = true;
+  } else {
+    error = "unknown order " + shown + "; --sort takes frequency";
+    return false;
+  }
+  return true;
+}
+
+// Frequencies come only from a tsv lexicon's column.
+bool CheckLexiconOptions(const Options& options, std::string& error) {
+  const search::lexicon::LexiconReading& reading = options.search.reading;
+  const char* needing = reading.min_frequency              ? "--min-frequency"
+                        : options.search.sort_by_frequency ? "--sort frequency"
+                                                           : nullptr;
+  if (needing != nullptr && reading.format != search::lexicon::LexiconFormat::kTsv) {
+    error =
+        std::string(needing) + " needs --format tsv: frequencies come from its 'frequency' column";
+    return false;
+  }
+  if (options.survey && options.search.sort_by_frequency) {
+    error = "--sort frequency orders a search's pairs; the survey has none to order";
+    return false;
+  }
+  return true;
 }
 
 // Returns the request, or a usage error message.
@@ -85,11 +151,18 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
         return std::nullopt;
       }
       options.folder = WithoutTrailingSeparator(arguments[i]);
+    } else if (IsLexiconOption(argument)) {
+      if (++i == arguments.size() || arguments[i].empty()) {
+        error = argument + " needs a value";
+        return std::nullopt;
+      }
+      if (!TakeLexiconOption(argument, arguments[i], options.search, error)) return std::nullopt;
     } else {
       error = "unknown option '" + search::texts::EscapedForMessage(argument) + "'";
       return std::nullopt;
     }
   }
+  if (!CheckLexiconOptions(options, error)) return std::nullopt;
   if (options.survey) {
     if (options.symbols.empty()) return Request::kSurvey;
     error = "--survey takes no symbols, got " + std::to_string(options.symbols.size());
@@ -145,8 +218,8 @@ int RunSearchOrSurvey(Request request, const Options& options, std::ostream& out
     if (request == Request::kSurvey) {
       search::survey::RunSurvey(host);
     } else {
-      const search::pairs::WrittenFiles written =
-          search::pairs::RunSearch(options.symbols[0], options.symbols[1], state, host);
+      const search::pairs::WrittenFiles written = search::pairs::RunSearch(
+          options.symbols[0], options.symbols[1], state, host, options.search);
       NoteDerivedName(options, written, err);
       NoteLookAlikes(options, state, written, err);
     }

@@ -108,20 +108,61 @@ TEST_F(CommandLineTest, SurveyWritesItsFilesAndOneSummaryLine) {
 }
 
 TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
-  for (const auto& arguments : std::vector<std::vector<std::string>>{{},
-                                                                     {"P"},
-                                                                     {"P", "T", "K"},
-                                                                     {"--dir"},
-                                                                     {"--dir", "", "P", "T"},
-                                                                     {"--frobnicate", "P", "T"}}) {
-    const Outcome outcome = RunMinpairs(arguments);
+  const struct {
+    std::vector<std::string> arguments;
+    std::string error;  // the first line
+  } kCases[] = {
+      {{}, "expected two symbols, got 0"},
+      {{"P"}, "expected two symbols, got 1"},
+      {{"P", "T", "K"}, "expected two symbols, got 3"},
+      {{"--dir"}, "--dir needs a folder"},
+      {{"--dir", "", "P", "T"}, "--dir needs a folder"},
+      {{"--frobnicate", "P", "T"}, "unknown option '--frobnicate'"},
+      {{"--format", "csv", "P", "T"}, "unknown format 'csv'; use plain, tsv or cmudict"},
+      {{"--input", "P", "T"}, "expected two symbols, got 1"},
+      {{"--format", "tsv", "--min-frequency", "3,5", "P", "T"},
+       "--min-frequency needs a non-negative decimal number such as 3 or 2.5, got '3,5'"},
+      {{"--min-frequency", "3", "P", "T"},
+       "--min-frequency needs --format tsv: frequencies come from its 'frequency' column"},
+      {{"--format", "cmudict", "--sort", "frequency", "P", "T"},
+       "--sort frequency needs --format tsv: frequencies come from its 'frequency' column"},
+      {{"--format", "tsv", "--sort", "spelling", "P", "T"},
+       "unknown order 'spelling'; --sort takes frequency"},
+      {{"--survey", "--format", "tsv", "--sort", "frequency"},
+       "--sort frequency orders a search's pairs; the survey has none to order"},
+  };
+  for (const auto& test : kCases) {
+    const Outcome outcome = RunMinpairs(test.arguments);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find("usage: minpairs [--dir FOLDER] [--quiet] [--] FIRST SECOND"),
-              std::string::npos);
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), "minpairs: " + test.error);
+    EXPECT_NE(outcome.err.find("\nusage: minpairs [--dir FOLDER]"), std::string::npos);
   }
-  EXPECT_EQ(RunMinpairs({"--frobnicate", "P", "T"}).err.substr(0, 41),
-            "minpairs: unknown option '--frobnicate'\nu");
+}
+
+// Errors in a lexicon come after reading starts, with status 1; the run
+// names its files after the options that change which words take part.
+TEST_F(CommandLineTest, LexiconOptionsReadAnotherFileAndNameTheOutputs) {
+  folder.Write("words.tsv",
+               "Spelling\tTranscription\tFrequency\npin\tP IH1 N\t7\ntin\tT IH1 N\t\n");
+  const std::string input = (folder.path() / "words.tsv").string();
+  const Outcome run = RunMinpairs({"--dir", folder.utf8(), "--input", input, "--format", "tsv",
+                                   "--min-frequency", "0", "-q", "P", "T"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, " 1 words have  P ,  1 words have  T .  Click OK to continue.\n");
+  EXPECT_EQ(folder.Read("output/VendrelForPAndT (min-frequency 0).tsv"),
+            "first spelling\tfirst transcription\tfirst frequency\tsecond spelling\t"
+            "second transcription\tsecond frequency\tframe\r\npin\tP IH1 N\t7\ttin\tT IH1 N\t\t_ "
+            "IH1 N\r\n");
+  folder.Write("words.tsv", "transcription\tfrequency\nP\tmany\n");
+  const Outcome bad = RunMinpairs({"--dir", folder.utf8(), "--input", input, "--format", "tsv",
+                                   "--min-frequency", "1", "P", "T"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, Lines({kExpectedReading,
+                            "minpairs: error: '" + input +
+                                "' line 2: the column 'frequency' holds 'many', which is not a "
+                                "number; write a non-negative decimal number with a point, such "
+                                "as 12 or 3.5"}));
 }
 
 // As when standard output is a full disk or a closed pipe: the run stops at

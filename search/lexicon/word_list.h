@@ -49,6 +49,8 @@ class WordList final {
     const std::size_t start = starts_[index];
     return {text_.data() + start, ends_[index] - start};
   }
+  // The whole text the words are marked in, which columns beside them may share.
+  [[nodiscard]] std::string_view Text() const { return text_.view(); }
   // The padded word, made in `scratch`.
   std::string_view Padded(std::size_t index, std::string& scratch) const {
     scratch.assign(1, ' ');

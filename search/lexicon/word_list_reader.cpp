@@ -30,6 +30,8 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
   throw texts::SearchError("cannot read '" + path + "': " + texts::SystemReason(error_number));
 }
 
+}  // namespace
+
 // The whole file, read straight into the buffer that will hold the words, whose
 // room is not filled first. A regular file's stamp is taken before its first
 // byte is read and after its last is copied: a file that another program wrote
@@ -63,6 +65,8 @@ kit::TextBuffer ReadWholeFile(const std::string& path,
   }
   return text;
 }
+
+namespace {
 
 // Each line end counts as a line: a bound for the room the words need, which
 // the room left over by CR LF pairs does not cost, as memory that is never

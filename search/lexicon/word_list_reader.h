@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "search/kit/text_buffer.h"
+#include "search/lexicon/word_columns.h"
 #include "search/lexicon/word_list.h"
 #include "search/texts/encoding.h"
 
@@ -11,6 +13,7 @@ namespace search::lexicon {
 // A word list as read from its file, with the encoding the file turned out to be in.
 struct WordListFile {
   WordList words;
+  WordColumns columns;  // in words' text
   texts::TextEncoding encoding = texts::TextEncoding::kUtf8;
 };
 
@@ -22,5 +25,10 @@ struct WordListFile {
 // the file is checked for a change.
 WordListFile ReadWordList(const std::string& path,
                           const std::function<void()>& before_last_check = {});
+
+// The whole file at `path`, refused as ReadWordList refuses it when another
+// program writes it while it is read.
+kit::TextBuffer ReadWholeFile(const std::string& path,
+                              const std::function<void()>& before_last_check);
 
 }  // namespace search::lexicon

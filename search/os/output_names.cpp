@@ -79,4 +79,29 @@ void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which) 
   }
 }
 
+std::string OptionsSuffix(const std::vector<std::string>& options) {
+  if (options.empty()) return "";
+  // Both systems' forbidden characters, so that a name travels between them.
+  constexpr std::string_view kForbidden = "/\\<>:\"|?*";
+  std::string suffix = " (";
+  for (std::size_t index = 0; index < options.size(); ++index) {
+    if (index != 0) suffix += "; ";
+    for (const char character : options[index]) {
+      const auto byte = static_cast<unsigned char>(character);
+      if (byte < 0x20 || byte == 0x7F || kForbidden.find(character) != std::string_view::npos) {
+        char name[8];
+        std::snprintf(name, sizeof name, "U+%04X", byte);
+        suffix += name;
+      } else {
+        suffix += character;
+      }
+    }
+  }
+  return suffix + ")";
+}
+
+std::string TablePath(const std::string& text_path) {
+  return text_path.substr(0, text_path.size() - kExtension.size()) + ".tsv";
+}
+
 }  // namespace search::os

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace search::os {
 
@@ -28,5 +29,13 @@ std::string SecondListPath(const std::string& first_list_path, const std::string
 
 // The derived name SecondListPath turns to: " (2)" before the extension.
 std::string DerivedListPath(const std::string& list_path);
+
+// What a run's options add to each of its file names, before the extension:
+// "" without options, else " (" + the options joined by "; " + ")", where a
+// character that a file name cannot hold on Windows or Linux is written U+XXXX.
+std::string OptionsSuffix(const std::vector<std::string>& options);
+
+// The table written beside the text file at `text_path`: ".tsv" for ".txt".
+std::string TablePath(const std::string& text_path);
 
 }  // namespace search::os

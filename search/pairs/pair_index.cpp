@@ -273,6 +273,19 @@ void PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
   }
 }
 
+std::vector<PairRow> PairIndex::Pairs() const {
+  std::vector<PairRow> pairs;
+  if (!first_hashes_) return pairs;
+  CandidateIndex::Scratch scratch;
+  const std::size_t count = first_list_.size();
+  for (std::size_t first_index = 0; first_index < count; ++first_index) {
+    for (const std::uint32_t partner : PartnersOf(first_index, count, scratch)) {
+      pairs.push_back({first_list_[first_index], CandidateIndex::PositionOf(partner)});
+    }
+  }
+  return pairs;
+}
+
 // The pair lines of the first-list words in [begin, end).
 PairIndex::LinesMadeAhead PairIndex::MakeLines(std::size_t begin, std::size_t end) const {
   LinesMadeAhead lines;

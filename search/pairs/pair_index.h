@@ -4,11 +4,13 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "search/kit/text_hash.h"
 #include "search/lexicon/word_list.h"
 #include "search/os/output_file.h"
 #include "search/pairs/candidate_index.h"
+#include "search/pairs/pair_row.h"
 #include "search/pairs/run_host.h"
 #include "search/pairs/search_symbol.h"
 
@@ -42,6 +44,9 @@ class PairIndex final {
   // words containing ..." is shown before the i-th first-list word for every i
   // that is a multiple of 100.
   void WritePairs(os::OutputFile& pairs_file, RunHost& host) const;
+
+  // The lines WritePairs writes, as positions, in the same order.
+  [[nodiscard]] std::vector<PairRow> Pairs() const;
 
  private:
   PairIndex(const lexicon::WordList& words, const PairSearchSide& first,

@@ -2,15 +2,17 @@
 
 #include <future>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "search/kit/run_ahead.h"
+#include "search/lexicon/lexicon_reader.h"
 #include "search/lexicon/transcription.h"
 #include "search/lexicon/word_list.h"
-#include "search/lexicon/word_list_reader.h"
 #include "search/os/output_file.h"
 #include "search/os/output_names.h"
+#include "search/pairs/lexicon_tables.h"
 #include "search/pairs/pair_index.h"
 #include "search/pairs/search_symbol.h"
 #include "search/texts/search_error.h"
@@ -40,14 +42,15 @@ struct RunPaths {
 };
 
 RunPaths PathsFor(const std::string& folder, std::string_view first_name,
-                  std::string_view second_name) {
+                  std::string_view second_name, const SearchOptions& options) {
   const std::string output = folder + "/output/";
+  const std::string suffix = os::OptionsSuffix(options.NamedInFiles()) + ".txt";
   const auto list_path = [&](std::string_view name) {
-    return output + "ListOfWordsWith " + std::string(name) + ".txt";
+    return output + "ListOfWordsWith " + std::string(name) + suffix;
   };
   return RunPaths{
-      folder + "/in.txt", list_path(first_name), list_path(second_name),
-      output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + ".txt"};
+      options.input.value_or(folder + "/in.txt"), list_path(first_name), list_path(second_name),
+      output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + suffix};
 }
 
 // Runs the steps that make the file at `path`; memory running out is reported
@@ -62,10 +65,12 @@ auto Writing(const std::string& path, Stage&& stage) {
 }
 
 // Reads the word list into the state; returns the list's encoding.
-texts::TextEncoding ReadWords(const std::string& path, SearchState& state) {
-  lexicon::WordListFile list = lexicon::ReadWordList(path);
+texts::TextEncoding ReadWords(const std::string& path, const lexicon::LexiconReading& reading,
+                              SearchState& state) {
+  lexicon::WordListFile list = lexicon::ReadLexicon(path, reading);
   state.WordCount = CheckedCount(list.words.size(), "lines in '" + path + "'");
   state.Words = std::move(list.words);
+  state.Columns = std::move(list.columns);
   return list.encoding;
 }
 
@@ -104,6 +109,17 @@ void WriteList(os::OutputFile& file, const lexicon::WordList& words,
   file.Close();
 }
 
+// The table beside the list at `list_path`, when the lexicon has columns.
+void WriteListTable(const std::string& list_path, const LexiconView& lexicon,
+                    const std::vector<std::int32_t>& positions) {
+  if (!lexicon.columns.Any()) return;
+  const std::string path = os::TablePath(list_path);
+  Writing(path, [&] {
+    os::OutputFile file(path);
+    WriteWordTable(file, lexicon, positions);
+  });
+}
+
 // The names the run writes to. The second list's may be a derived one, which
 // shows only once the first list exists under its name.
 WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
@@ -117,17 +133,18 @@ WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
 }  // namespace
 
 WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text,
-                       SearchState& state, RunHost& host) {
+                       SearchState& state, RunHost& host, const SearchOptions& options) {
   const std::string_view first_name = lexicon::TrimSpaces(first_text);
   const std::string_view second_name = lexicon::TrimSpaces(second_text);
   os::CheckSymbolForFileName(first_name, "first");
   os::CheckSymbolForFileName(second_name, "second");
-  const RunPaths paths = PathsFor(host.ApplicationDirectory(), first_name, second_name);
+  const RunPaths paths = PathsFor(host.ApplicationDirectory(), first_name, second_name, options);
   os::CheckOutputPathLengths(paths.first_list, paths.second_list, paths.pairs,
                              first_name != second_name);
 
   host.ShowStatus(texts::kReadingStatus);
-  const texts::TextEncoding encoding = ReadWords(paths.word_list, state);
+  const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
+  const LexiconView lexicon{state.Words, state.Columns, encoding};
   const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
   const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
 
@@ -139,21 +156,33 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
     pair_index = StartPairIndex(state, first, second);
     WriteList(file, state.Words, state.FirstList);
   });
+  WriteListTable(paths.first_list, lexicon, state.FirstList);
   WrittenFiles written = NameWrittenFiles(paths, first_name != second_name);
   written.word_list_encoding = encoding;
   Writing(written.second_list, [&] {
     os::OutputFile file(written.second_list);
     WriteList(file, state.Words, state.SecondList);
   });
+  WriteListTable(written.second_list, lexicon, state.SecondList);
 
   host.ShowMessage(
       texts::SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
   host.ShowStatus(texts::kBegunSearchStatus);
+  std::optional<PairIndex> index;
   Writing(paths.pairs, [&] {
     os::OutputFile file(paths.pairs);
-    pair_index.get().WritePairs(file, host);  // the index's running out of memory counts here
+    index.emplace(pair_index.get());  // the index's running out of memory counts here
+    index->WritePairs(file, host);
     file.Close();
   });
+  if (lexicon.columns.Any()) {
+    const std::string table_path = os::TablePath(paths.pairs);
+    Writing(table_path, [&] {
+      os::OutputFile table(table_path);
+      WritePairTable(table, lexicon, index->Pairs(), second.Match.value_or(""),
+                     options.sort_by_frequency);
+    });
+  }
   host.ShowStatus(texts::kDoneStatus);
   return written;
 }

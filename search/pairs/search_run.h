@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "search/pairs/run_host.h"
+#include "search/pairs/search_options.h"
 #include "search/pairs/search_state.h"
 #include "search/texts/encoding.h"
 
@@ -29,7 +30,13 @@ struct WrittenFiles {
 // ends. Returns the paths written: when the two lists' names turn out to be one
 // file (symbols that differ only in case, where case is ignored), the second
 // list goes under a derived name, see SecondListPath.
+//
+// `options` may name another word list file and its format, and drop rare
+// words; the files' names then carry the options that change which words take
+// part (OptionsSuffix). When the lexicon has columns besides the
+// transcriptions, each file gets a table of the same name beside it
+// (".tsv"), written right after it.
 WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text,
-                       SearchState& state, RunHost& host);
+                       SearchState& state, RunHost& host, const SearchOptions& options = {});
 
 }  // namespace search::pairs

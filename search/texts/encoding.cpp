@@ -60,8 +60,13 @@ void AppendUtf8(std::string& out, char32_t code_point) {
   } else if (code_point < 0x800) {
     out += static_cast<char>(0xC0 | (code_point >> 6));
     out += static_cast<char>(0x80 | (code_point & 0x3F));
-  } else {  // Windows-1252 needs nothing above U+FFFF
+  } else if (code_point < 0x10000) {
     out += static_cast<char>(0xE0 | (code_point >> 12));
+    out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code_point & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code_point >> 18));
+    out += static_cast<char>(0x80 | ((code_point >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (code_point & 0x3F));
   }
@@ -113,6 +118,30 @@ std::optional<std::string_view> WideEncodingName(std::string_view start) {
   if (IsUtf32(sample, true) || IsUtf32(sample, false)) return "UTF-32";
   if (IsUtf16(sample, 1) || IsUtf16(sample, 0)) return "UTF-16";
   return std::nullopt;
+}
+
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool big_endian) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  const auto unit = [&](std::size_t at) {
+    const auto high = static_cast<unsigned char>(bytes[big_endian ? at : at + 1]);
+    const auto low = static_cast<unsigned char>(bytes[big_endian ? at + 1 : at]);
+    return static_cast<char32_t>((high << 8) | low);
+  };
+  std::string utf8;
+  utf8.reserve(bytes.size() / 2 * 3 / 2);
+  for (std::size_t at = 0; at < bytes.size(); at += 2) {
+    char32_t code_point = unit(at);
+    if (code_point >= 0xDC00 && code_point <= 0xDFFF) return std::nullopt;
+    if (code_point >= 0xD800 && code_point <= 0xDBFF) {
+      if (at + 2 >= bytes.size()) return std::nullopt;
+      const char32_t low = unit(at + 2);
+      if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+      code_point = 0x10000 + ((code_point - 0xD800) << 10) + (low - 0xDC00);
+      at += 2;
+    }
+    AppendUtf8(utf8, code_point);
+  }
+  return utf8;
 }
 
 bool IsValidUtf8(std::string_view text) {

@@ -28,6 +28,11 @@ bool IsValidUtf8(std::string_view text);
 // NUL bytes are legal in 8-bit text; a few stray ones leave a file 8-bit.
 std::optional<std::string_view> WideEncodingName(std::string_view start);
 
+// The UTF-8 text of UTF-16 bytes that follow a byte order mark, little-endian
+// unless `big_endian`; nothing when they are not valid UTF-16 (an odd byte at
+// the end or a surrogate without its partner).
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool big_endian);
+
 // The Windows-1252 bytes of a UTF-8 text, or nothing when the text has a
 // character that Windows-1252 lacks. U+0081, U+008D, U+008F, U+0090 and U+009D
 // become the bytes that Windows1252ToUtf8 decodes to them. Text that is not

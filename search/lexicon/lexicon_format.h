@@ -1,0 +1,40 @@
+// How a word list file is laid out, and what is read from it besides the
+// transcriptions.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace search::lexicon {
+
+enum class LexiconFormat {
+  kPlain,    // one transcription per line
+  kTsv,      // tab-separated columns named by the first line
+  kCmudict,  // a pronouncing dictionary: spelling, spaces, transcription
+};
+
+// The format of a name as typed ("plain", "tsv", "cmudict"); none for another.
+std::optional<LexiconFormat> LexiconFormatNamed(std::string_view name);
+
+// A frequency threshold: its value, and its text as typed, for file names.
+struct FrequencyThreshold {
+  double value = 0;
+  std::string typed;
+};
+
+// How to read a word list file.
+struct LexiconReading {
+  LexiconFormat format = LexiconFormat::kPlain;
+  // Words below it are dropped as if their lines were not there.
+  std::optional<FrequencyThreshold> min_frequency;
+  // The run orders by frequency, so the lexicon must have that column.
+  bool needs_frequency = false;
+};
+
+// A frequency as a lexicon writes it: a non-negative decimal number ("12",
+// "3.5", ".5") with nothing else; none for anything else ("3,5", "1e3", "-1").
+// An empty field is not a number here; the reader takes it as 0.
+std::optional<double> ParseFrequency(std::string_view text);
+
+}  // namespace search::lexicon

@@ -1,0 +1,38 @@
+// The tables written beside a search's files when the lexicon has columns
+// besides the transcriptions: each row a line of the text file, with the
+// word's spelling, frequency and gloss, in UTF-8 whatever the list's encoding.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "search/lexicon/word_columns.h"
+#include "search/lexicon/word_list.h"
+#include "search/os/output_file.h"
+#include "search/pairs/pair_row.h"
+#include "search/texts/encoding.h"
+
+namespace search::pairs {
+
+// The words of a lexicon with their columns, as read.
+struct LexiconView {
+  const lexicon::WordList& words;
+  const lexicon::WordColumns& columns;
+  texts::TextEncoding encoding;
+};
+
+// "spelling", "transcription", "frequency", "gloss" (those the lexicon has),
+// then a row per word at `positions`, and closes the file.
+void WriteWordTable(os::OutputFile& file, const LexiconView& lexicon,
+                    std::span<const std::int32_t> positions);
+
+// The same columns for the first word and the second, then "frame": the first
+// word with each place where `replaced` (padded, as matched) was replaced in the
+// second shown as "_". With `by_frequency`, rows go by the smaller of their
+// two words' frequencies, highest first, ties in the given order. Closes the file.
+void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
+                    std::string_view replaced, bool by_frequency);
+
+}  // namespace search::pairs
