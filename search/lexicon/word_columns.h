@@ -17,6 +17,11 @@ class FieldColumn final {
     starts_.Append(start);
     ends_.Append(end);
   }
+  // Marks the fields of `later`, which lie after those marked here.
+  void MarkAllOf(const FieldColumn& later) {
+    starts_.AppendAll(later.starts_);
+    ends_.AppendAll(later.ends_);
+  }
   [[nodiscard]] std::string_view Of(std::string_view text, std::size_t word) const {
     return text.substr(starts_[word], ends_[word] - starts_[word]);
   }

@@ -10,10 +10,12 @@
 namespace search::pairs {
 namespace {
 
-std::string Shown(const LexiconView& lexicon, std::string_view bytes) {
-  return texts::TsvField(lexicon.encoding == texts::TextEncoding::kUtf8
-                             ? std::string(bytes)
-                             : texts::Windows1252ToUtf8(bytes));
+void AppendShown(std::string& line, const LexiconView& lexicon, std::string_view bytes) {
+  if (lexicon.encoding == texts::TextEncoding::kUtf8) {
+    texts::AppendTsvField(line, bytes);
+  } else {
+    texts::AppendTsvField(line, texts::Windows1252ToUtf8(bytes));
+  }
 }
 
 // Appends the header cells of the lexicon's columns, each name after `prefix`.
@@ -36,7 +38,7 @@ void AppendWord(std::string& line, const LexiconView& lexicon, std::int32_t posi
   const auto cell = [&](std::string_view bytes) {
     if (!first_cell) line += '\t';
     first_cell = false;
-    line += Shown(lexicon, bytes);
+    AppendShown(line, lexicon, bytes);
   };
   if (lexicon.columns.spelling) cell(lexicon.columns.spelling->Of(text, position));
   cell(lexicon.words.Trimmed(position));
@@ -87,14 +89,15 @@ void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vecto
   AppendHeader(line, lexicon, "second ");
   file.WriteLine(line + "\tframe");
   std::string padded;
+  std::string frame;
   for (const PairRow& pair : pairs) {
     line.clear();
     AppendWord(line, lexicon, pair.first);
     AppendWord(line, lexicon, pair.second);
-    const std::string frame =
-        lexicon::SubstituteSymbol(lexicon.words.Padded(pair.second, padded), replaced, " _ ");
+    frame.clear();
+    lexicon::AppendSubstituted(frame, lexicon.words.Padded(pair.second, padded), replaced, " _ ");
     line += '\t';
-    line += Shown(lexicon, lexicon::TrimSpaces(frame));
+    AppendShown(line, lexicon, lexicon::TrimSpaces(frame));
     file.WriteLine(line);
   }
   file.Close();

@@ -70,12 +70,22 @@ TEST(LexiconReaderTest, ReadsASpreadsheetsUnicodeText) {
                                                   "\U0001D11E|\"m j u\"|12"}));
 }
 
+// Long tables are read in two halves at once, which must join in order.
 TEST(LexiconReaderTest, KeepsWordsFromTheThresholdOnAndTheRestInOrder) {
   const TempFolder folder;
-  const WordListFile list =
-      Read(folder, "transcription\tfrequency\na\t2\nb\t\nc\t2.5\nd\t1.99\ne\t10\n",
-           {.format = LexiconFormat::kTsv, .min_frequency = FrequencyThreshold{2, "2"}});
-  EXPECT_EQ(Rows(list), (std::vector<std::string>{"a|2", "c|2.5", "e|10"}));
+  for (const int repeats : {1, 9000}) {
+    std::string table = "transcription\tfrequency\n";
+    std::vector<std::string> kept;
+    for (int repeat = 0; repeat < repeats; ++repeat) {
+      const std::string n = std::to_string(repeat);
+      table += "a" + n + "\t2\nb\t\n\"c\"" + n + "\t2.5\nd\t1.99\ne\t10\n";
+      kept.insert(kept.end(), {"a" + n + "|2", "c" + n + "|2.5", "e|10"});
+    }
+    const WordListFile list =
+        Read(folder, table,
+             {.format = LexiconFormat::kTsv, .min_frequency = FrequencyThreshold{2, "2"}});
+    EXPECT_EQ(Rows(list), kept);
+  }
 }
 
 TEST(LexiconReaderTest, ReportsEachFaultWithItsFileAndLine) {

@@ -1,0 +1,60 @@
+// Pieces shared by the readers of lexica with columns.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace search::lexicon {
+
+// A stretch [start, end) of a text.
+struct Span {
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+
+inline Span TrimmedSpan(std::string_view text, Span span) {
+  while (span.start < span.end && text[span.start] == ' ') ++span.start;
+  while (span.end > span.start && text[span.end - 1] == ' ') --span.end;
+  return span;
+}
+
+// The lines of text[from, to), ending at CR LF, CR or LF as in a plain list.
+class Lines final {
+ public:
+  Lines(std::string_view text, std::size_t from, std::size_t to)
+      : text_(text.substr(0, to)), next_(from) {}
+  // The next line, or none at the end.
+  std::optional<Span> Next() {
+    if (next_ >= text_.size()) return std::nullopt;
+    const std::size_t start = next_;
+    std::size_t end = start;
+    while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r') ++end;
+    next_ = end + 1;
+    if (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n') ++next_;
+    return Span{start, end};
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t next_;
+};
+
+// A fault in the line that starts at `line_start`; the reader turns it into
+// a message with the line's number once no thread reads the text any more.
+struct LineFault {
+  std::size_t line_start;
+  std::string why;
+};
+
+// The number of the line that starts at `line_start`, the line at `from` being 1.
+inline std::size_t LineNumberAt(std::string_view text, std::size_t from, std::size_t line_start) {
+  Lines lines(text, from, line_start);
+  std::size_t number = 1;
+  while (lines.Next()) ++number;
+  return number;
+}
+
+}  // namespace search::lexicon
