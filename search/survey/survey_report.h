@@ -18,6 +18,7 @@ namespace search::survey {
 inline constexpr std::string_view kSurveyTableFile = "SurveyOfMinimalPairs.tsv";
 inline constexpr std::string_view kSurveySymbolsFile = "SurveyOfSymbols.tsv";
 inline constexpr std::string_view kSurveyPageFile = "SurveyOfMinimalPairs.html";
+inline constexpr std::string_view kSurveyContrastsFile = "SurveyOfContrasts.tsv";
 
 // Text of the word list in UTF-8.
 inline std::string ShownText(std::string_view list_bytes, texts::TextEncoding encoding) {
@@ -51,11 +52,17 @@ std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_v
 // Text escaped for an HTML element or attribute.
 std::string EscapedForHtml(std::string_view text);
 
-// The counts as a heat map, with each cell's first pairs and the command that
-// lists all of them. Symbols and words in headers and titles show control,
-// line-separating and bidirectional characters escaped, as messages do.
+// A header, then one row per contrast with word pairs, in the survey's order:
+// its two symbols, earlier first, its word pairs, the counts of the two
+// searches (earlier symbol first, then later first) and its three word counts.
+void WriteContrastTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file);
+
+// The contrasts, ranked, each with its first word pairs, then the counts as a
+// heat map, with each cell's first pairs and the command that lists all of
+// them. Words show their spellings where there are any. Symbols and words show
+// control, line-separating and bidirectional characters escaped, as messages do.
 void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
                      texts::TextEncoding encoding, const CommandPlace& commands,
-                     os::OutputFile& file);
+                     os::OutputFile& file, const Spellings& spellings = {});
 
 }  // namespace search::survey

@@ -6,6 +6,8 @@
 
 #include "search/lexicon/transcription.h"
 #include "search/os/output_names.h"
+#include "search/survey/survey_page.h"
+#include "search/survey/survey_page_script.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/message_text.h"
 #include "search/texts/search_error.h"
@@ -43,44 +45,6 @@ std::string EscapedForHtml(std::string_view text) {
   return escaped;
 }
 
-namespace {
-
-// Viridis, light to dark: it reads as lightness in greyscale and stays distinct
-// for the common kinds of colour blindness. Text turns white on the dark half.
-constexpr std::array<std::string_view, 8> kShades = {"#fde725", "#a0da39", "#4ac16d", "#1fa187",
-                                                     "#277f8e", "#365c8d", "#46327e", "#440154"};
-
-constexpr std::string_view kStyle =
-    R"(:root { print-color-adjust: exact; -webkit-print-color-adjust: exact; }
-body { font: 14px/1.4 system-ui, "DejaVu Sans", sans-serif; margin: 1.5rem; color: #111; background: #fff; }
-h1 { font-size: 1.4rem; margin: 0 0 0.5rem; }
-p { max-width: 50rem; }
-.legend { display: flex; flex-wrap: wrap; align-items: center; gap: 0.25rem 1rem; margin: 0.5rem 0 1rem; }
-.legend ul { display: flex; flex-wrap: wrap; gap: 0.25rem 1rem; list-style: none; padding: 0; margin: 0; }
-.legend li { display: flex; align-items: center; gap: 0.35rem; }
-.swatch { display: inline-block; width: 1.6em; height: 1.1em; border: 1px solid #888; }
-table.map { border-collapse: collapse; font-size: 12px; font-variant-numeric: tabular-nums; }
-.map caption { text-align: left; padding-bottom: 0.4rem; }
-.map th, .map td { border: 1px solid #fff; padding: 2px 4px; min-width: 2.4em; }
-.map td { text-align: right; position: relative; }
-.map thead th { text-align: center; vertical-align: bottom; position: sticky; top: 0; background: #fff; z-index: 2; }
-.map tbody th { text-align: left; white-space: nowrap; position: sticky; left: 0; background: #fff; z-index: 1; }
-.map .words { display: block; font-weight: normal; font-size: 10px; color: #555; }
-.map tbody th .words { display: inline; margin-left: 0.3em; }
-.map td.none, .swatch.none { color: #aaa; background: #f4f4f4; }
-.map td.na { text-align: center; color: #666; background: repeating-linear-gradient(135deg, #ccc 0 2px, #fff 2px 6px); }
-.map abbr { text-decoration: none; }
-.map td[tabindex]:focus { outline: 2px solid #d62728; outline-offset: -2px; }
-.map td[tabindex]:focus::after { content: attr(title); white-space: pre; position: absolute; left: 100%; top: 100%; z-index: 3; padding: 0.4rem 0.6rem; background: #fff; color: #111; border: 1px solid #444; text-align: left; font-size: 12px; }
-@media print {
-  @page { size: landscape; margin: 1cm; }
-  body { margin: 0; font-size: 10px; }
-  .map { font-size: 8px; }
-  .map thead th, .map tbody th { position: static; }
-})";
-
-// A symbol or word for a header or title: escaped as in messages (\x1B, \u202E),
-// and the marks that turn the direction of the text around them too.
 std::string VisibleText(std::string_view text) {
   constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kMarks = {
       {{"\xD8\x9C", "\\u061C"}, {"\xE2\x80\x8E", "\\u200E"}, {"\xE2\x80\x8F", "\\u200F"}}};
@@ -93,6 +57,49 @@ std::string VisibleText(std::string_view text) {
   }
   return visible;
 }
+
+namespace {
+
+// Viridis, light to dark: it reads as lightness in greyscale and stays distinct
+// for the common kinds of colour blindness. Text turns white on the dark half.
+constexpr std::array<std::string_view, 8> kShades = {"#fde725", "#a0da39", "#4ac16d", "#1fa187",
+                                                     "#277f8e", "#365c8d", "#46327e", "#440154"};
+
+constexpr std::string_view kStyle =
+    R"(:root { print-color-adjust: exact; -webkit-print-color-adjust: exact; }
+body { font: 14px/1.4 system-ui, "DejaVu Sans", sans-serif; margin: 1.5rem; color: #111; background: #fff; }
+h1 { font-size: 1.4rem; margin: 0 0 0.5rem; }
+p { max-width: 50rem; }
+h2 { font-size: 1.15rem; margin: 1.5rem 0 0.4rem; }
+.legend { display: flex; flex-wrap: wrap; align-items: center; gap: 0.25rem 1rem; margin: 0.5rem 0 1rem; }
+.legend ul { display: flex; flex-wrap: wrap; gap: 0.25rem 1rem; list-style: none; padding: 0; margin: 0; }
+.legend li { display: flex; align-items: center; gap: 0.35rem; }
+.swatch { display: inline-block; width: 1.6em; height: 1.1em; border: 1px solid #888; }
+.grid { overflow: auto; max-width: 100%; max-height: 90vh; border: 1px solid #ddd; }
+table.map { border-collapse: separate; border-spacing: 0; font-size: 12px; font-variant-numeric: tabular-nums; }
+.grid > p { margin: 0.4rem; }
+.map th, .map td { border: 1px solid #fff; padding: 2px 4px; min-width: 2.4em; }
+.map td { text-align: right; position: relative; }
+.map td a { color: inherit; text-decoration: none; display: block; }
+.map thead th, .map thead td { text-align: center; vertical-align: bottom; position: sticky; top: 0; background: #fff; z-index: 2; }
+.map tbody th { text-align: left; white-space: nowrap; position: sticky; left: 0; background: #fff; z-index: 1; }
+.map thead td { left: 0; z-index: 3; }
+.map .words { display: block; font-weight: normal; font-size: 10px; color: #555; }
+.map tbody th .words { display: inline; margin-left: 0.3em; }
+.map td.none, .swatch.none { color: #aaa; background: #f4f4f4; }
+.map td.na { text-align: center; color: #666; background: repeating-linear-gradient(135deg, #ccc 0 2px, #fff 2px 6px); }
+.map abbr { text-decoration: none; }
+.map td a:focus { outline: 2px solid #d62728; outline-offset: 0; }
+.map td a:focus::after { content: attr(title); white-space: pre; position: absolute; left: 100%; top: 100%; z-index: 4; padding: 0.4rem 0.6rem; background: #fff; color: #111; border: 1px solid #444; text-align: left; font-size: 12px; }
+@media print {
+  @page { size: landscape; margin: 1cm; }
+  body { margin: 0; font-size: 10px; }
+  .map { font-size: 8px; }
+  .grid { overflow: visible; max-height: none; border: 0; }
+  .map thead th, .map thead td, .map tbody th { position: static; }
+  #contrast-filters { display: none; }
+  .contrasts summary, .contrasts .contrast-head { font-size: 9px; break-inside: avoid; }
+})";
 
 // `text` as one argument at the prompt, or nothing when it cannot be typed
 // there as it is or the page shows it escaped.
@@ -173,20 +180,6 @@ std::string ShadeRules() {
   return rules;
 }
 
-struct PageContext {
-  const Survey& survey;
-  const lexicon::WordList& words;
-  texts::TextEncoding encoding;
-  std::vector<std::string> shown;   // the symbols as headers show them, escaped for the page
-  std::vector<std::string> titled;  // the symbols as titles show them
-  std::optional<std::string> command_start;           // nothing when the folder cannot be typed
-  std::vector<std::optional<std::string>> arguments;  // nothing for a symbol that cannot be typed
-};
-
-std::string Word(const PageContext& page, std::int32_t position) {
-  return std::string(page.words.Trimmed(static_cast<std::size_t>(position)));
-}
-
 // The hover and focus text of a cell with pairs, escaped for an attribute.
 std::string CellDetails(const PageContext& page, std::size_t first, std::size_t second) {
   const Survey& survey = page.survey;
@@ -195,15 +188,12 @@ std::string CellDetails(const PageContext& page, std::size_t first, std::size_t 
                         std::to_string(count) + (count == 1 ? " minimal pair" : " minimal pairs");
   for (const SurveyPair& pair : survey.Examples(first, second)) {
     details += '\n';  // appended piece by piece: GCC 12 warns wrongly on "\n" + string
-    details += VisibleText(ShownText(Word(page, pair.first_word), page.encoding));
+    details += WordText(page, pair.first_word);
     details += "  –  ";
-    details += VisibleText(ShownText(Word(page, pair.second_word), page.encoding));
+    details += WordText(page, pair.second_word);
   }
   if (count > static_cast<std::int64_t>(survey.Examples(first, second).size())) details += "\n…";
-  if (page.command_start && page.arguments[first] && page.arguments[second]) {
-    details += "\nAll of them: " + *page.command_start + " " + *page.arguments[first] + " " +
-               *page.arguments[second];
-  }
+  if (const auto command = CommandFor(page, first, second)) details += "\nAll of them: " + *command;
   return EscapedForHtml(details);
 }
 
@@ -212,9 +202,10 @@ std::string Cell(const PageContext& page, const ShadeScale& scale, std::size_t f
   if (first == second) return R"(<td class="na"><abbr title="not applicable">n/a</abbr></td>)";
   const std::int64_t count = page.survey.Count(first, second);
   if (count == 0) return R"(<td class="none">0</td>)";
-  return R"(<td class="s)" + std::to_string(scale.Shade(scale.RangeOf(count))) +
-         R"(" tabindex="0" title=")" + CellDetails(page, first, second) + "\">" +
-         std::to_string(count) + "</td>";
+  // Both cells of a contrast link to its row in the list.
+  return R"(<td class="s)" + std::to_string(scale.Shade(scale.RangeOf(count))) + R"("><a href="#)" +
+         ContrastId(std::min(first, second), std::max(first, second)) + R"(" title=")" +
+         CellDetails(page, first, second) + "\">" + std::to_string(count) + "</a></td>";
 }
 
 void WriteHead(os::OutputFile& file) {
@@ -225,17 +216,18 @@ void WriteHead(os::OutputFile& file) {
   // Nothing but the page itself: any request elsewhere would be an error.
   file.WriteLine(
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-      "style-src 'unsafe-inline'\">");
+      "style-src 'unsafe-inline'; script-src " +
+      SurveyPageScriptSource() + "\">");
   file.WriteLine(R"(<meta name="viewport" content="width=device-width, initial-scale=1">)");
   file.WriteLine("<title>Minimal pairs of every pair of symbols</title>");
   file.WriteLine("<style>");
   file.WriteLine(kStyle);
+  file.WriteLine(kContrastListStyle);
   file.WriteLine(ShadeRules() + "</style>");
   file.WriteLine("</head>");
 }
 
-void WriteIntroduction(const PageContext& page, os::CommandPrompt prompt, const ShadeScale& scale,
-                       os::OutputFile& file) {
+void WriteIntroduction(const PageContext& page, os::CommandPrompt prompt, os::OutputFile& file) {
   const Survey& survey = page.survey;
   file.WriteLine("<h1>Minimal pairs of every pair of symbols</h1>");
   file.WriteLine("<p>" +
@@ -243,16 +235,16 @@ void WriteIntroduction(const PageContext& page, os::CommandPrompt prompt, const 
                      survey.size(), survey.SymbolPairsWithPairs(), survey.MinimalPairs())) +
                  "</p>");
   file.WriteLine(
-      "<p>Each row is a first symbol and each column a second symbol. A cell counts the "
-      "pairs of words in which the second word becomes the first when its second symbol is "
-      "replaced by the first symbol, as <code>minpairs</code> finds them. Point at a cell, or "
-      "move to it with the Tab key, to see its first pairs and the command that lists them "
-      "all. " +
+      "<p>First the contrasts, ranked by their word pairs, then every ordered pair of symbols "
+      "as a grid. " +
       (page.command_start ? "The commands are for " + std::string(PromptName(prompt)) +
                                 "; run them in the folder where the survey ran."
                           : "The folder of the survey cannot be typed safely at " +
                                 std::string(PromptName(prompt)) + ", so no commands are shown.") +
       "</p>");
+}
+
+void WriteLegend(const ShadeScale& scale, os::OutputFile& file) {
   if (scale.size() == 0) return;
   file.WriteLine(
       "<div class=\"legend\"><span id=\"legend\">Minimal pairs in a cell:</span>"
@@ -267,6 +259,16 @@ void WriteIntroduction(const PageContext& page, os::CommandPrompt prompt, const 
 
 void WriteMap(const PageContext& page, const ShadeScale& scale, os::OutputFile& file) {
   const Survey& survey = page.survey;
+  file.WriteLine("<h2 id=\"grid-title\">Every ordered pair of symbols</h2>");
+  file.WriteLine(
+      "<p>Each row is a first symbol and each column a second symbol. A cell counts the "
+      "pairs of words in which the second word becomes the first when its second symbol is "
+      "replaced by the first symbol, as <code>minpairs</code> finds them, a word written twice "
+      "counting twice. Point at a cell, or move to it with the Tab key, to see its first pairs "
+      "and the command that lists them all; follow it to the contrast in the list.</p>");
+  WriteLegend(scale, file);
+  file.WriteLine(
+      "<div class=\"grid\" role=\"region\" aria-labelledby=\"grid-title\" tabindex=\"0\">");
   file.WriteLine("<table class=\"map\">");
   file.WriteLine(
       "<caption>Minimal pairs by first symbol (rows) and second symbol (columns); the small "
@@ -288,6 +290,7 @@ void WriteMap(const PageContext& page, const ShadeScale& scale, os::OutputFile& 
   }
   file.WriteLine("</tbody>");
   file.WriteLine("</table>");
+  file.WriteLine("</div>");
 }
 
 }  // namespace
@@ -301,10 +304,31 @@ std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_v
   return *start + " " + *first_argument + " " + *second_argument;
 }
 
+std::string WordText(const PageContext& page, std::int32_t position) {
+  const std::string transcription =
+      VisibleText(ShownText(page.words.Trimmed(static_cast<std::size_t>(position)), page.encoding));
+  if (!page.spellings) return transcription;
+  const std::string_view spelling = page.spellings(position);
+  if (spelling.empty()) return transcription;
+  return VisibleText(ShownText(spelling, page.encoding)) + " (" + transcription + ")";
+}
+
+std::string ContrastId(std::size_t earlier, std::size_t later) {
+  return "c" + std::to_string(earlier) + "-" + std::to_string(later);
+}
+
+std::optional<std::string> CommandFor(const PageContext& page, std::size_t first,
+                                      std::size_t second) {
+  if (!page.command_start || !page.arguments[first] || !page.arguments[second]) {
+    return std::nullopt;
+  }
+  return *page.command_start + " " + *page.arguments[first] + " " + *page.arguments[second];
+}
+
 void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
                      texts::TextEncoding encoding, const CommandPlace& commands,
-                     os::OutputFile& file) {
-  PageContext page{survey, words, encoding, {}, {}, CommandStart(commands), {}};
+                     os::OutputFile& file, const Spellings& spellings) {
+  PageContext page{survey, words, spellings, encoding, {}, {}, CommandStart(commands), {}};
   for (const std::string& symbol : survey.symbols) {
     const std::string shown = ShownText(symbol, encoding);
     page.titled.push_back(VisibleText(shown));
@@ -316,8 +340,12 @@ void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
                                                                         survey.pair_counts.end()));
   WriteHead(file);
   file.WriteLine("<body>");
-  WriteIntroduction(page, commands.prompt, scale, file);
+  WriteIntroduction(page, commands.prompt, file);
+  WriteContrastList(page, file);
   WriteMap(page, scale, file);
+  // Last, so that the list it sorts and filters is there; the hash in the
+  // Content-Security-Policy allows exactly this text.
+  file.WriteLine("<script>" + std::string(kSurveyPageScript) + "</script>");
   file.WriteLine("</body>");
   file.WriteLine("</html>");
 }

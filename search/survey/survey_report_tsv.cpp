@@ -61,4 +61,20 @@ void WriteSymbolTable(const Survey& survey, texts::TextEncoding encoding, os::Ou
   }
 }
 
+void WriteContrastTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file) {
+  file.WriteLine(
+      "first symbol\tsecond symbol\tword pairs\tfirst for second\tsecond for first\t"
+      "words with first\twords with second\twords with both");
+  for (const Contrast& contrast : survey.contrasts) {
+    file.WriteLine(TsvField(ShownText(survey.symbols[contrast.earlier], encoding)) + '\t' +
+                   TsvField(ShownText(survey.symbols[contrast.later], encoding)) + '\t' +
+                   std::to_string(contrast.word_pairs) + '\t' +
+                   std::to_string(survey.Count(contrast.earlier, contrast.later)) + '\t' +
+                   std::to_string(survey.Count(contrast.later, contrast.earlier)) + '\t' +
+                   std::to_string(contrast.words_with_earlier) + '\t' +
+                   std::to_string(contrast.words_with_later) + '\t' +
+                   std::to_string(contrast.words_with_both));
+  }
+}
+
 }  // namespace search::survey

@@ -24,7 +24,7 @@ void WriteOutput(const std::string& path, std::string& doing, Write&& write) {
 
 }  // namespace
 
-void RunSurvey(pairs::RunHost& host) {
+void RunSurvey(pairs::RunHost& host, const SpellingsOf& spellings_of) {
   const std::string folder = host.ApplicationDirectory();
   const std::string word_list_path = folder + "/in.txt";
   const std::string output = folder + "/output/";
@@ -36,19 +36,24 @@ void RunSurvey(pairs::RunHost& host) {
     host.ShowStatus(texts::kReadingStatus);
     const lexicon::WordListFile input = lexicon::ReadWordList(word_list_path);
     doing = "survey '" + word_list_path + "'";
+    const Spellings spellings = spellings_of ? spellings_of(input) : Spellings();
     host.ShowStatus(texts::kSurveyCountingStatus);
-    const Survey survey =
-        SurveyMinimalPairs(input.words, word_list_path, [&](std::size_t done, std::size_t total) {
+    const Survey survey = SurveyMinimalPairs(
+        input.words, word_list_path,
+        [&](std::size_t done, std::size_t total) {
           host.ShowStatus(texts::SurveyProgressText(done, total));
-        });
+        },
+        spellings);
     host.ShowStatus(texts::kSurveyWritingStatus);
     WriteOutput(output + std::string(kSurveyTableFile), doing,
                 [&](os::OutputFile& file) { WriteSurveyTable(survey, input.encoding, file); });
     WriteOutput(output + std::string(kSurveySymbolsFile), doing,
                 [&](os::OutputFile& file) { WriteSymbolTable(survey, input.encoding, file); });
+    WriteOutput(output + std::string(kSurveyContrastsFile), doing,
+                [&](os::OutputFile& file) { WriteContrastTable(survey, input.encoding, file); });
     WriteOutput(output + std::string(kSurveyPageFile), doing, [&](os::OutputFile& file) {
       WriteSurveyPage(survey, input.words, input.encoding, {os::SystemCommandPrompt(), folder},
-                      file);
+                      file, spellings);
     });
     host.ShowMessage(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
                                               survey.MinimalPairs()));

@@ -63,7 +63,11 @@ TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
             "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
             "K\t6\t5\t5\r\nG\t6\t5\t5\r\nAE1\t4\t1\t1\r\nIH1\t4\t0\t0\r\n"
             "T\t3\t0\t0\r\nOW1\t2\t1\t1\r\nB\t2\t0\t0\r\nL\t1\t0\t0\r\n");
-  EXPECT_EQ(OutputFileCount(), 3u);
+  EXPECT_EQ(Output("SurveyOfContrasts.tsv"),
+            "first symbol\tsecond symbol\tword pairs\tfirst for second\tsecond for first\t"
+            "words with first\twords with second\twords with both\r\n"
+            "K\tG\t7\t5\t5\t6\t6\t2\r\nAE1\tOW1\t1\t1\t1\t4\t2\t0\r\n");
+  EXPECT_EQ(OutputFileCount(), 4u);
   EXPECT_EQ(host.shown,
             (std::vector<std::string>{
                 std::string(testing_support::kExpectedReading),
@@ -132,6 +136,34 @@ TEST_F(SurveyRunTest, RowsAreFirstSymbolsWhenCountsDiffer) {
   EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
             "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
             "a\t2\t0\t0\r\nd\t2\t1\t0\r\nt\t1\t0\t1\r\n");
+  EXPECT_EQ(Output("SurveyOfContrasts.tsv").substr(Output("SurveyOfContrasts.tsv").find('\n') + 1),
+            "d\tt\t1\t1\t0\t2\t1\t1\r\n");
+}
+
+// Given spellings, a word is its spelling with its transcription: not and knot
+// are two words, each pairing with note.
+TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
+  folder.Write("in.txt", "n \xC9\x92 t\nn \xC9\x92 t\nn \xC9\x99\xCA\x8A t\n");
+  const std::vector<std::string> spellings = {"not", "knot", "note"};
+  RunSurvey(host, [&](const lexicon::WordListFile& list) {
+    EXPECT_EQ(list.words.size(), spellings.size());
+    return Spellings([&](std::int32_t position) {
+      return std::string_view(spellings[static_cast<std::size_t>(position)]);
+    });
+  });
+  const std::string table = Output("SurveyOfContrasts.tsv");
+  EXPECT_EQ(table.substr(table.find('\n') + 1), "\xC9\x92\t\xC9\x99\xCA\x8A\t2\t2\t2\t2\t1\t0\r\n");
+  const std::string page = Output("SurveyOfMinimalPairs.html");
+  for (const std::string row :
+       {"<tr><td>not (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"
+        "<td class=\"frame\">n _ t</td></tr>",
+        "<tr><td>knot (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"}) {
+    EXPECT_NE(page.find(row), std::string::npos) << row;
+  }
+  EXPECT_NE(
+      page.find("title=\"\xC9\x92 for \xC9\x99\xCA\x8A: 2 minimal pairs&#10;not (n \xC9\x92 t)  "
+                "\xE2\x80\x93  note (n \xC9\x99\xCA\x8A t)&#10;knot (n \xC9\x92 t)"),
+      std::string::npos);
 }
 
 TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {

@@ -1,0 +1,119 @@
+#include <string>
+
+#include "search/survey/survey_page.h"
+#include "search/survey/survey_report.h"
+
+namespace search::survey {
+
+const std::string_view kContrastListStyle =
+    R"(.contrasts { max-width: 62rem; border-top: 1px solid #888; font-variant-numeric: tabular-nums; }
+.contrast-head, .contrasts summary { display: grid; grid-template-columns: 1.2em repeat(2, minmax(3em, 7em)) repeat(4, 7.5em); gap: 0 0.6rem; align-items: end; padding: 0.15rem 0.3rem; }
+.contrast-head { font-weight: 600; border-bottom: 1px solid #888; }
+.contrast-head > :nth-child(n+4), .contrasts summary > :nth-child(n+4) { text-align: right; }
+.contrast-head button { font: inherit; color: inherit; background: none; border: 0; padding: 0; cursor: pointer; text-align: inherit; text-decoration: underline dotted; }
+.contrast-head [aria-sort="descending"] button::after { content: " \25BC"; }
+.contrast-head [aria-sort="ascending"] button::after { content: " \25B2"; }
+.contrasts details { border-bottom: 1px solid #e4e4e4; }
+.contrasts summary { cursor: pointer; list-style: none; }
+.contrasts summary::-webkit-details-marker { display: none; }
+.contrasts summary .mark::before { content: "\25B8"; color: #555; }
+.contrasts details[open] summary .mark::before { content: "\25BE"; }
+.contrasts summary:hover { background: #f2f2f2; }
+.contrasts summary:focus-visible { outline: 2px solid #d62728; outline-offset: -2px; }
+.contrasts details:target > summary { background: #fff3b0; }
+.contrasts table { border-collapse: collapse; margin: 0.2rem 0 0.4rem 1.8rem; }
+.contrasts th, .contrasts td { text-align: left; padding: 1px 1.2em 1px 0; font-weight: normal; }
+.contrasts th { color: #555; }
+.contrasts td.frame { color: #444; }
+.contrasts details p { margin: 0 0 0.6rem 1.8rem; }
+#contrast-filters { display: flex; flex-wrap: wrap; align-items: center; gap: 0.5rem 1.5rem; margin: 0.5rem 0; }
+#contrast-filters[hidden] { display: none; }
+#contrast-filters input { font: inherit; width: 6em; })";
+
+namespace {
+
+// The words' shared symbols, "_" where they differ: the place of the contrast.
+std::string Frame(std::string_view one, std::string_view other) {
+  std::string frame;
+  for (;;) {
+    const std::size_t one_end = one.find(' ');
+    const std::size_t other_end = other.find(' ');
+    const std::string_view symbol = one.substr(0, one_end);
+    frame += symbol == other.substr(0, other_end) ? symbol : "_";
+    if (one_end == std::string_view::npos || other_end == std::string_view::npos) return frame;
+    frame += ' ';
+    one.remove_prefix(one_end + 1);
+    other.remove_prefix(other_end + 1);
+  }
+}
+
+std::string Cell(const std::string& text) { return "<span>" + text + "</span>"; }
+
+void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile& file) {
+  const std::string& earlier = page.shown[contrast.earlier];
+  const std::string& later = page.shown[contrast.later];
+  file.WriteLine("<details id=\"" + ContrastId(contrast.earlier, contrast.later) +
+                 "\"><summary><span class=\"mark\"></span>" + Cell(earlier) + Cell(later) +
+                 Cell(std::to_string(contrast.word_pairs)) +
+                 Cell(std::to_string(contrast.words_with_earlier)) +
+                 Cell(std::to_string(contrast.words_with_later)) +
+                 Cell(std::to_string(contrast.words_with_both)) + "</summary>");
+  file.WriteLine("<table><thead><tr><th scope=\"col\">With " + earlier +
+                 "</th><th scope=\"col\">With " + later +
+                 "</th><th scope=\"col\">Frame</th></tr></thead><tbody>");
+  for (const WordPair& pair : contrast.examples) {
+    const std::string_view one = page.words.Trimmed(static_cast<std::size_t>(pair.earlier_word));
+    const std::string_view other = page.words.Trimmed(static_cast<std::size_t>(pair.later_word));
+    file.WriteLine("<tr><td>" + EscapedForHtml(WordText(page, pair.earlier_word)) + "</td><td>" +
+                   EscapedForHtml(WordText(page, pair.later_word)) + "</td><td class=\"frame\">" +
+                   EscapedForHtml(VisibleText(ShownText(Frame(one, other), page.encoding))) +
+                   "</td></tr>");
+  }
+  file.WriteLine("</tbody></table>");
+  const auto shown = static_cast<std::int64_t>(contrast.examples.size());
+  std::string note = shown < contrast.word_pairs
+                         ? "The first " + std::to_string(shown) + " of " +
+                               std::to_string(contrast.word_pairs) + " word pairs."
+                         : "All the word pairs.";
+  const auto forth = CommandFor(page, contrast.earlier, contrast.later);
+  const auto back = CommandFor(page, contrast.later, contrast.earlier);
+  if (forth && back) {
+    note += " Every pair, one way and the other: <code>" + EscapedForHtml(*forth) +
+            "</code> and <code>" + EscapedForHtml(*back) + "</code>";
+  }
+  file.WriteLine("<p>" + note + "</p></details>");
+}
+
+}  // namespace
+
+void WriteContrastList(const PageContext& page, os::OutputFile& file) {
+  file.WriteLine("<h2 id=\"contrasts-title\">Contrasts by word pairs</h2>");
+  file.WriteLine(
+      std::string("<p>The word pairs of two symbols are the different pairs of words that "
+                  "<code>minpairs</code> pairs for them one way or the other, each pair once ") +
+      (page.spellings ? "(a word is its spelling with its transcription)"
+                      : "however often its words are written") +
+      ". The words with each symbol are counted the same way. Open a row to see its first "
+      "word pairs, each with its frame: the rest of the word, with _ where the two "
+      "differ.</p>");
+  file.WriteLine(
+      "<form id=\"contrast-filters\" hidden><label>Symbol <input id=\"symbol-filter\" "
+      "type=\"search\" autocomplete=\"off\" spellcheck=\"false\"></label><label>At least "
+      "<input id=\"minimum-filter\" type=\"number\" min=\"0\" step=\"1\"> word pairs</label>"
+      "<output id=\"contrasts-shown\" aria-live=\"polite\"></output></form>");
+  if (page.survey.contrasts.empty()) {
+    file.WriteLine("<p>No two symbols make a minimal pair.</p>");
+    return;
+  }
+  file.WriteLine(
+      "<div id=\"contrast-list\" class=\"contrasts\" role=\"region\" "
+      "aria-labelledby=\"contrasts-title\"><div class=\"contrast-head\"><span></span>"
+      "<span data-column=\"1\">Symbol</span><span data-column=\"2\">Symbol</span>"
+      "<span data-column=\"3\">Word pairs</span><span data-column=\"4\">Words with first</span>"
+      "<span data-column=\"5\">Words with second</span><span data-column=\"6\">Words with "
+      "both</span></div>");
+  for (const Contrast& contrast : page.survey.contrasts) WriteRow(page, contrast, file);
+  file.WriteLine("</div>");
+}
+
+}  // namespace search::survey
