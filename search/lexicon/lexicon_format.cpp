@@ -12,7 +12,7 @@ std::optional<LexiconFormat> LexiconFormatNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<double> ParseFrequency(std::string_view text) {
+bool IsFrequency(std::string_view text) {
   // Digits with at most one point among them, and at least one digit: what
   // from_chars alone would also take (signs, exponents, "inf") is refused.
   std::size_t digits = 0;
@@ -23,10 +23,14 @@ std::optional<double> ParseFrequency(std::string_view text) {
     } else if (character == '.') {
       ++points;
     } else {
-      return std::nullopt;
+      return false;
     }
   }
-  if (digits == 0 || points > 1) return std::nullopt;
+  return digits != 0 && points <= 1;
+}
+
+std::optional<double> ParseFrequency(std::string_view text) {
+  if (!IsFrequency(text)) return std::nullopt;
   // from_chars ignores the locale, so "3.5" is 3.5 wherever it runs.
   const std::string padded = text.front() == '.' ? "0" + std::string(text) : std::string(text);
   double value = 0;

@@ -37,4 +37,7 @@ struct LexiconReading {
 // An empty field is not a number here; the reader takes it as 0.
 std::optional<double> ParseFrequency(std::string_view text);
 
+// ParseFrequency(text) holds a number, told without converting it.
+bool IsFrequency(std::string_view text);
+
 }  // namespace search::lexicon

@@ -143,13 +143,15 @@ class BodyReader final {
     if (part.columns.frequency) {
       const Span span = fields[kFrequency];
       const std::string_view typed = view_.substr(span.start, span.end - span.start);
-      const std::optional<double> frequency = typed.empty() ? 0.0 : ParseFrequency(typed);
-      if (!frequency) {
+      if (!typed.empty() && !IsFrequency(typed)) {
         throw LineFault{line.start, "the column 'frequency' holds '" + std::string(typed) +
                                         "', which is not a number; write a non-negative "
                                         "decimal number with a point, such as 12 or 3.5"};
       }
-      if (reading_.min_frequency && *frequency < reading_.min_frequency->value) return;
+      if (reading_.min_frequency &&
+          (typed.empty() ? 0.0 : *ParseFrequency(typed)) < reading_.min_frequency->value) {
+        return;
+      }
       part.columns.frequency->Mark(span.start, span.end);
     }
     // The transcription is taken as a plain line is: its outer spaces do not count.
@@ -166,11 +168,29 @@ class BodyReader final {
   std::string_view view_;
 };
 
-Part EmptyPart(const std::vector<std::size_t>& header) {
+// Each line end counts as a line: a bound for the room the words of
+// text[from, to) need, which the room left over by CR LF pairs does not cost,
+// as memory that is never written is never handed out.
+std::size_t CountLineEnds(std::string_view text, std::size_t from, std::size_t to) {
+  std::size_t ends = 0;
+  for (const char byte : text.substr(from, to - from)) {
+    ends += static_cast<std::size_t>(byte == '\n') + (byte == '\r');
+  }
+  return ends;
+}
+
+// A part with room for `lines` words.
+Part EmptyPart(const std::vector<std::size_t>& header, std::size_t lines) {
   Part part;
-  if (Names(header, kSpelling)) part.columns.spelling.emplace();
-  if (Names(header, kFrequency)) part.columns.frequency.emplace();
-  if (Names(header, kGloss)) part.columns.gloss.emplace();
+  part.words.ReserveWords(lines);
+  const auto column = [&](std::optional<FieldColumn>& field_column, Column named) {
+    if (!Names(header, named)) return;
+    field_column.emplace();
+    field_column->Reserve(lines);
+  };
+  column(part.columns.spelling, kSpelling);
+  column(part.columns.frequency, kFrequency);
+  column(part.columns.gloss, kGloss);
   return part;
 }
 
@@ -195,19 +215,29 @@ Part ReadParts(const std::string& path, const LexiconReading& reading, kit::Text
   const std::size_t body =
       std::min(view.size(), header_line.end + (view.substr(header_line.end, 2) == "\r\n" ? 2 : 1));
   const BodyReader reader(header, reading, text.data(), text.size());
-  Part part = EmptyPart(header);
   std::size_t split = view.size();
   if (view.size() - body >= kSplitFromBytes) {
     const std::size_t middle_lf = view.find('\n', body + (view.size() - body) / 2);
     if (middle_lf != std::string_view::npos) split = middle_lf + 1;
   }
   if (split == view.size()) {
+    Part part = EmptyPart(header, CountLineEnds(view, body, view.size()) + 1);
     reader.Read(body, view.size(), part);
     return part;
   }
-  Part later = EmptyPart(header);
+  // The earlier part makes room for both, so that joining them copies the
+  // later part's marks once and moves nothing.
+  std::size_t later_lines = 0;
+  const std::size_t earlier_lines =
+      kit::BothAtOnce([&] { return CountLineEnds(view, body, split); },
+                      [&] { later_lines = CountLineEnds(view, split, view.size()) + 1; });
+  Part part = EmptyPart(header, earlier_lines + later_lines);
+  Part later;
   kit::BothAtOnce([&] { reader.Read(body, split, part); },
-                  [&] { reader.Read(split, view.size(), later); });
+                  [&] {
+                    later = EmptyPart(header, later_lines);
+                    reader.Read(split, view.size(), later);
+                  });
   Join(part, later);
   return part;
 }

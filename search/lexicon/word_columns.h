@@ -13,6 +13,11 @@ namespace search::lexicon {
 // trimmed of spaces.
 class FieldColumn final {
  public:
+  // Makes room for `count` fields, which are expected to come.
+  void Reserve(std::size_t count) {
+    starts_.Reserve(count);
+    ends_.Reserve(count);
+  }
   void Mark(std::size_t start, std::size_t end) {
     starts_.Append(start);
     ends_.Append(end);
