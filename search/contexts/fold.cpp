@@ -2,9 +2,16 @@
 
 #include <cstring>
 
+#include "search/kit/run_ahead.h"
 #include "search/kit/text_buffer.h"
 
 namespace search::contexts {
+namespace {
+
+// Lists from this many words on are folded in two halves at once.
+constexpr std::size_t kSplitFromWords = 1024;
+
+}  // namespace
 
 Fold::Fold(std::string_view chars, texts::TextEncoding encoding) {
   bytes_[static_cast<unsigned char>(' ')] = kSeparator;
@@ -27,6 +34,28 @@ Fold::Fold(std::string_view chars, texts::TextEncoding encoding) {
       sequences_.push_back(std::move(*character));
     }
   }
+  for (std::size_t byte = 0; byte < bytes_.size(); ++byte) {
+    static constexpr std::array<std::uint8_t, 4> kQuick = {
+        kQuickKept, kQuickKept | kQuickSpace, kQuickStripped, kQuickKept | kQuickMaybe};
+    quick_[byte] = kQuick[bytes_[byte]];
+  }
+}
+
+char* Fold::FoldQuickly(std::string_view word, char* out) const {
+  // Without a branch per byte: every byte is written and kept by moving on.
+  // A stripped byte just after a space (the word's start counts as one)
+  // starts a symbol that the fold may empty, as may a character of more
+  // than one byte; either leaves the word to FoldInto.
+  unsigned doubts = 0;
+  unsigned previous = kQuickSpace;
+  for (const char byte : word) {
+    const unsigned bits = quick_[static_cast<unsigned char>(byte)];
+    *out = byte;
+    out += bits & kQuickKept;
+    doubts |= bits & ((previous << 1) | kQuickMaybe);
+    previous = bits;
+  }
+  return (doubts & (kQuickStripped | kQuickMaybe)) != 0 ? nullptr : out;
 }
 
 char* Fold::FoldInto(std::string_view word, char* out, bool& emptied) const {
@@ -98,24 +127,44 @@ std::optional<std::string> Fold::FoldSymbol(std::string_view padded) const {
 }
 
 lexicon::WordList Fold::FoldWords(const lexicon::WordList& words) const {
-  lexicon::WordList folded;
-  if (words.empty()) return folded;
-  // Folded words are no longer than their originals; each ends in a line end.
-  std::size_t room = words.size();
-  for (std::size_t index = 0; index < words.size(); ++index) room += words.Trimmed(index).size();
+  // Folded words are no longer than their originals; each ends in a line
+  // end. The later half of a long list is folded at once into the room after
+  // the earlier half's, its marks joined after the earlier's.
+  const std::size_t count = words.size();
+  const std::size_t half = count < kSplitFromWords ? count : count / 2;
+  const auto room_for = [&](std::size_t begin, std::size_t end) {
+    std::size_t room = end - begin;
+    for (std::size_t index = begin; index < end; ++index) room += words.Trimmed(index).size();
+    return room;
+  };
+  const std::size_t earlier_room = room_for(0, half);
   kit::TextBuffer text;
-  text.ResizeForOverwrite(room);
-  folded.ReserveWords(words.size());
+  text.ResizeForOverwrite(earlier_room + room_for(half, count));
+  lexicon::WordList folded;
+  folded.ReserveWords(count);
+  lexicon::WordList later;
+  later.ReserveWords(count - half);
   char* const base = text.data();
-  char* out = base;
-  bool emptied = false;
-  for (std::size_t index = 0; index < words.size(); ++index) {
-    char* const start = out;
-    out = FoldInto(words.Trimmed(index), out, emptied);
-    folded.MarkWord(static_cast<std::size_t>(start - base), static_cast<std::size_t>(out - base));
-    *out++ = '\n';
+  char* ends[2] = {base, base + earlier_room};
+  kit::InTwoHalves(count, kSplitFromWords, [&](std::size_t begin, std::size_t end) {
+    lexicon::WordList& marks = begin == 0 ? folded : later;
+    char*& out = ends[begin == 0 ? 0 : 1];
+    bool emptied = false;
+    for (std::size_t index = begin; index < end; ++index) {
+      char* const start = out;
+      const std::string_view word = words.Trimmed(index);
+      out = FoldQuickly(word, start);
+      if (out == nullptr) out = FoldInto(word, start, emptied);
+      marks.MarkWord(static_cast<std::size_t>(start - base), static_cast<std::size_t>(out - base));
+      *out++ = '\n';
+    }
+  });
+  // What the earlier half left of its room holds line ends, not stray bytes.
+  if (half < count) {
+    std::memset(ends[0], '\n', static_cast<std::size_t>(base + earlier_room - ends[0]));
   }
-  text.ResizeForOverwrite(static_cast<std::size_t>(out - base));
+  folded.MarkWordsOf(later);
+  text.ResizeForOverwrite(static_cast<std::size_t>((half < count ? ends[1] : ends[0]) - base));
   folded.AdoptText(std::move(text));
   return folded;
 }

@@ -20,9 +20,12 @@ TEST_P(FoldWordTest, RemovesTheCharactersAndTheSymbolsTheyEmpty) {
   const FoldCase& c = GetParam();
   const Fold fold(c.chars, c.encoding);
   EXPECT_EQ(fold.FoldWord(c.word), c.folded);
-  // The whole list folds each word alike, blank words included.
+  // The whole list folds each word alike, blank words included, and a long
+  // one in two halves.
   lexicon::WordList words;
-  for (const char* line : {"", c.word, "1", c.word}) words.AppendLine(line);
+  for (int round = 0; round < 700; ++round) {
+    for (const char* line : {"", c.word, "1"}) words.AppendLine(line);
+  }
   const lexicon::WordList folded = fold.FoldWords(words);
   ASSERT_EQ(folded.size(), words.size());
   for (std::size_t index = 0; index < words.size(); ++index) {
