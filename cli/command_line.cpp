@@ -8,6 +8,9 @@
 #include <string_view>
 
 #include "cli/console_host.h"
+#include "cli/search_option_parsing.h"
+#include "search/contexts/class_table.h"
+#include "search/contexts/context_error.h"
 #include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/transcription.h"
 #include "search/pairs/look_alikes.h"
@@ -20,9 +23,8 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: minpairs [--dir FOLDER] [LEXICON OPTIONS] [--sort frequency] [--quiet] [--] FIRST "
-    "SECOND\n"
-    "       minpairs --survey [--dir FOLDER] [LEXICON OPTIONS] [--quiet]\n"
+    "usage: minpairs [--dir FOLDER] [OPTIONS] [--quiet] [--] FIRST SECOND\n"
+    "       minpairs --survey [--dir FOLDER] [OPTIONS] [--quiet]\n"
     "       minpairs --help | --version\n"
     "\n"
     "Finds the minimal pairs of the symbols FIRST and SECOND in FOLDER/in.txt\n"
@@ -45,6 +47,17 @@ constexpr const char* kUsage =
     "  --sort frequency        order the pairs table by frequency, common words first (tsv)\n"
     "With a spelling, frequency or gloss column, each file gets a .tsv table beside it.\n"
     "\n"
+    "Where the contrast sits:\n"
+    "  --context ENV           only places in ENV, written LEFT _ RIGHT: '# _', '_ AE1',\n"
+    "                          '{ a e } _ #', '@vowel _' (may be given more than once)\n"
+    "  --position POSITION     initial, medial or final (may be given more than once); a\n"
+    "                          place fits when it fits any context or position\n"
+    "  --strip CHARS           remove these characters from every symbol before matching,\n"
+    "                          such as 012 for stress digits\n"
+    "  --classes FILE          classes of symbols for @NAME, lines 'NAME = SYMBOL SYMBOL ...'\n"
+    "The options that change which words take part are named in the files' names:\n"
+    "  VendrelForKAndG (# _; strip 012; min-frequency 3).txt\n"
+    "\n"
     "  --survey      survey every pair of symbols instead of searching one\n"
     "  --quiet       do not print the status texts\n"
     "  --help        print this help\n"
@@ -55,7 +68,7 @@ struct Options {
   bool quiet = false;
   bool survey = false;
   std::vector<std::string> symbols;
-  search::pairs::SearchOptions search;
+  SearchOptionArguments search;
 };
 
 enum class Request { kSearch, kSurvey, kHelp, kVersion };
@@ -72,59 +85,6 @@ std::string WithoutTrailingSeparator(std::string folder) {
     folder.pop_back();
   }
   return folder;
-}
-
-bool IsLexiconOption(std::string_view argument) {
-  return argument == "--input" || argument == "--format" || argument == "--min-frequency" ||
-         argument == "--sort";
-}
-
-// Takes the value of a lexicon option; false with a usage error for a bad one.
-bool TakeLexiconOption(std::string_view option, const std::string& value,
-                       search::pairs::SearchOptions& search, std::string& error) {
-  const std::string shown = "'" + search::texts::EscapedForMessage(value) + "'";
-  if (option == "--input") {
-    search.input = value;
-  } else if (option == "--format") {
-    const auto format = search::lexicon::LexiconFormatNamed(value);
-    if (!format) {
-      error = "unknown format " + shown + "; use plain, tsv or cmudict";
-      return false;
-    }
-    search.reading.format = *format;
-  } else if (option == "--min-frequency") {
-    const auto threshold = search::lexicon::ParseFrequency(value);
-    if (!threshold) {
-      error = "--min-frequency needs a non-negative decimal number such as 3 or 2.5, got " + shown;
-      return false;
-    }
-    search.reading.min_frequency = search::lexicon::FrequencyThreshold{*threshold, value};
-  } else if (value == "frequency") {
-    search.sort_by_frequency = true;
-    search.reading.needs_frequency = true;
-  } else {
-    error = "unknown order " + shown + "; --sort takes frequency";
-    return false;
-  }
-  return true;
-}
-
-// Frequencies come only from a tsv lexicon's column.
-bool CheckLexiconOptions(const Options& options, std::string& error) {
-  const search::lexicon::LexiconReading& reading = options.search.reading;
-  const char* needing = reading.min_frequency              ? "--min-frequency"
-                        : options.search.sort_by_frequency ? "--sort frequency"
-                                                           : nullptr;
-  if (needing != nullptr && reading.format != search::lexicon::LexiconFormat::kTsv) {
-    error =
-        std::string(needing) + " needs --format tsv: frequencies come from its 'frequency' column";
-    return false;
-  }
-  if (options.survey && options.search.sort_by_frequency) {
-    error = "--sort frequency orders a search's pairs; the survey has none to order";
-    return false;
-  }
-  return true;
 }
 
 // Returns the request, or a usage error message.
@@ -151,18 +111,20 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, Options&
         return std::nullopt;
       }
       options.folder = WithoutTrailingSeparator(arguments[i]);
-    } else if (IsLexiconOption(argument)) {
+    } else if (IsSearchOption(argument)) {
       if (++i == arguments.size() || arguments[i].empty()) {
         error = argument + " needs a value";
         return std::nullopt;
       }
-      if (!TakeLexiconOption(argument, arguments[i], options.search, error)) return std::nullopt;
+      if (!TakeSearchOption(argument, arguments[i], options.search, error)) return std::nullopt;
     } else {
       error = "unknown option '" + search::texts::EscapedForMessage(argument) + "'";
       return std::nullopt;
     }
   }
-  if (!CheckLexiconOptions(options, error)) return std::nullopt;
+  if (!CheckSearchOptions(options.search, options.survey, options.symbols, error)) {
+    return std::nullopt;
+  }
   if (options.survey) {
     if (options.symbols.empty()) return Request::kSurvey;
     error = "--survey takes no symbols, got " + std::to_string(options.symbols.size());
@@ -219,7 +181,7 @@ int RunSearchOrSurvey(Request request, const Options& options, std::ostream& out
       search::survey::RunSurvey(host);
     } else {
       const search::pairs::WrittenFiles written = search::pairs::RunSearch(
-          options.symbols[0], options.symbols[1], state, host, options.search);
+          options.symbols[0], options.symbols[1], state, host, options.search.search);
       NoteDerivedName(options, written, err);
       NoteLookAlikes(options, state, written, err);
     }
@@ -258,6 +220,23 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     case Request::kSearch:
     case Request::kSurvey:
       break;
+  }
+  // The classes file is read before the contexts that name its classes; its
+  // faults are the run's (status 1), the contexts' are usage errors.
+  std::optional<search::contexts::ClassTable> classes;
+  try {
+    if (options.search.classes_file) {
+      classes = search::contexts::ReadClassFile(*options.search.classes_file);
+    }
+  } catch (const std::exception& fault) {
+    err << "minpairs: error: " << fault.what() << '\n';
+    return 1;
+  }
+  try {
+    ParsePlaces(options.search, classes ? &*classes : nullptr, options.symbols);
+  } catch (const search::contexts::ContextError& fault) {
+    err << "minpairs: " << search::texts::EscapedForMessage(fault.what()) << "\n" << kUsage;
+    return 2;
   }
   const int status = RunSearchOrSurvey(*request, options, out, err);
   return status == 0 ? CheckOutput(status, out, err) : status;

@@ -32,7 +32,8 @@ bool IsFrequency(std::string_view text) {
 std::optional<double> ParseFrequency(std::string_view text) {
   if (!IsFrequency(text)) return std::nullopt;
   // from_chars ignores the locale, so "3.5" is 3.5 wherever it runs.
-  const std::string padded = text.front() == '.' ? "0" + std::string(text) : std::string(text);
+  std::string padded(text.front() == '.' ? "0" : "");
+  padded += text;
   double value = 0;
   const auto [end, error] = std::from_chars(padded.data(), padded.data() + padded.size(), value,
                                             std::chars_format::fixed);

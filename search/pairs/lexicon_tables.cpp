@@ -68,7 +68,7 @@ void WriteWordTable(os::OutputFile& file, const LexiconView& lexicon,
 }
 
 void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
-                    std::string_view replaced, bool by_frequency) {
+                    const ReplacedPlaces& replaced, bool by_frequency) {
   if (by_frequency && lexicon.columns.frequency) {
     std::vector<double> lower(pairs.size());
     for (std::size_t row = 0; row < pairs.size(); ++row) {
@@ -95,7 +95,8 @@ void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vecto
     AppendWord(line, lexicon, pair.first);
     AppendWord(line, lexicon, pair.second);
     frame.clear();
-    lexicon::AppendSubstituted(frame, lexicon.words.Padded(pair.second, padded), replaced, " _ ");
+    lexicon::AppendSubstituted(frame, replaced.matched.Padded(pair.second, padded), replaced.symbol,
+                               " _ ");
     line += '\t';
     AppendShown(line, lexicon, lexicon::TrimSpaces(frame));
     file.WriteLine(line);

@@ -28,11 +28,18 @@ struct LexiconView {
 void WriteWordTable(os::OutputFile& file, const LexiconView& lexicon,
                     std::span<const std::int32_t> positions);
 
+// Where a pair's second symbol was replaced: the words as matched (the list
+// as read, or folded) and the padded symbol as matched there.
+struct ReplacedPlaces {
+  const lexicon::WordList& matched;
+  std::string_view symbol;
+};
+
 // The same columns for the first word and the second, then "frame": the first
-// word with each place where `replaced` (padded, as matched) was replaced in the
-// second shown as "_". With `by_frequency`, rows go by the smaller of their
-// two words' frequencies, highest first, ties in the given order. Closes the file.
+// word as matched with each place where the second symbol was replaced shown as
+// "_". With `by_frequency`, rows go by the smaller of their two words'
+// frequencies, highest first, ties in the given order. Closes the file.
 void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
-                    std::string_view replaced, bool by_frequency);
+                    const ReplacedPlaces& replaced, bool by_frequency);
 
 }  // namespace search::pairs

@@ -203,6 +203,7 @@ PairIndex::PairIndex(const lexicon::WordList& words, const PairSearchSide& first
                      const PairSearchSide& second, kit::TextHash hash,
                      std::unique_ptr<std::uint64_t[]> first_hashes)
     : words_(words),
+      shown_(&words),
       first_list_(first.positions),
       first_shown_(first.symbol.Shown),
       // Without hashes one list is empty, and so is the index; a symbol that
@@ -257,7 +258,7 @@ void PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
   CandidateIndex::Scratch scratch;
   for (std::size_t first_index = 0; first_index < half; ++first_index) {
     show_progress(first_index);
-    const std::string_view first_word = words_.Trimmed(first_list_[first_index]);
+    const std::string_view first_word = shown_->Trimmed(first_list_[first_index]);
     ForEachPartner(PartnersOf(first_index, half, scratch), [&](std::string_view partner) {
       pairs_file.WriteLine(first_word, "\t", partner);
     });
@@ -293,7 +294,7 @@ PairIndex::LinesMadeAhead PairIndex::MakeLines(std::size_t begin, std::size_t en
   for (std::size_t first_index = begin; first_index < end; ++first_index) {
     const auto partners = PartnersOf(first_index, end, scratch);
     if (partners.empty()) continue;
-    const std::string_view first_word = words_.Trimmed(first_list_[first_index]);
+    const std::string_view first_word = shown_->Trimmed(first_list_[first_index]);
     if (lines.chunks.empty() || lines.chunks.back().size() >= LinesMadeAhead::kChunkBytes) {
       lines.chunks.emplace_back().reserve(LinesMadeAhead::kChunkBytes +
                                           LinesMadeAhead::kChunkBytes / 4);
@@ -329,13 +330,13 @@ void PairIndex::ForEachPartner(std::span<const std::uint32_t> partners,
   // The partners lie far apart in the list: asking for all of them at once
   // lets their cache misses overlap.
   for (const std::uint32_t partner : partners) {
-    words_.Prefetch(CandidateIndex::PositionOf(partner));
+    shown_->Prefetch(CandidateIndex::PositionOf(partner));
   }
   for (const std::uint32_t partner : partners) {
-    kit::Prefetch(words_.Trimmed(CandidateIndex::PositionOf(partner)).data());
+    kit::Prefetch(shown_->Trimmed(CandidateIndex::PositionOf(partner)).data());
   }
   for (const std::uint32_t partner : partners) {
-    on_partner(words_.Trimmed(CandidateIndex::PositionOf(partner)));
+    on_partner(shown_->Trimmed(CandidateIndex::PositionOf(partner)));
   }
 }
 

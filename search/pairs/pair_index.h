@@ -45,6 +45,11 @@ class PairIndex final {
   // that is a multiple of 100.
   void WritePairs(os::OutputFile& pairs_file, RunHost& host) const;
 
+  // Makes WritePairs write the words of `shown` at the same positions: the
+  // list as read, where the index matches a folded copy of it. It must stay
+  // in place and unchanged until the index is gone.
+  void ShowWordsOf(const lexicon::WordList& shown) { shown_ = &shown; }
+
   // The lines WritePairs writes, as positions, in the same order.
   [[nodiscard]] std::vector<PairRow> Pairs() const;
 
@@ -60,6 +65,7 @@ class PairIndex final {
   void ForEachPartner(std::span<const std::uint32_t> partners, OnPartner&& on_partner) const;
 
   const lexicon::WordList& words_;
+  const lexicon::WordList* shown_;
   std::span<const std::int32_t> first_list_;
   std::string first_shown_;
   // Each first-list word is hashed once, for the filter that turns most

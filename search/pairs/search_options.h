@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "search/contexts/context.h"
 #include "search/lexicon/lexicon_format.h"
 
 namespace search::pairs {
@@ -15,11 +16,18 @@ struct SearchOptions {
   lexicon::LexiconReading reading;
   // Orders the pairs table by the words' frequencies.
   bool sort_by_frequency = false;
+  // Where the symbols' places may stand, from --context and --position in the
+  // order given: a place fits when it fits any one. None: anywhere.
+  std::vector<contexts::Context> contexts;
+  // Characters removed from every symbol before matching, as typed (UTF-8).
+  std::string strip;
 
   // The options that change which words take part, as file names show them,
   // in a fixed order.
   [[nodiscard]] std::vector<std::string> NamedInFiles() const {
     std::vector<std::string> named;
+    for (const contexts::Context& context : contexts) named.push_back(context.text);
+    if (!strip.empty()) named.push_back("strip " + strip);
     if (reading.min_frequency) named.push_back("min-frequency " + reading.min_frequency->typed);
     return named;
   }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "search/contexts/fold.h"
+#include "search/contexts/places.h"
 #include "search/kit/run_ahead.h"
 #include "search/lexicon/lexicon_reader.h"
 #include "search/lexicon/transcription.h"
@@ -74,30 +76,80 @@ texts::TextEncoding ReadWords(const std::string& path, const lexicon::LexiconRea
   return list.encoding;
 }
 
-// The positions of the words that contain `symbol`, in order.
-std::vector<std::int32_t> SelectWords(const lexicon::WordList& words, const SearchSymbol& symbol) {
-  if (!symbol.Match) return {};
-  return lexicon::SelectWordsContaining(words, *symbol.Match);
-}
+// What the run matches: the list as read, or its folded copy, the symbols as
+// matched there, and the rule for their places. The pair index reads it, so it
+// outlives the index.
+struct Matching {
+  Matching(const lexicon::WordList& read, std::string_view first_text, std::string_view second_text,
+           texts::TextEncoding encoding, const SearchOptions& options)
+      : first(MakeSearchSymbol(first_text, encoding)),
+        second(MakeSearchSymbol(second_text, encoding)) {
+    if (!options.strip.empty()) {
+      const contexts::Fold fold(options.strip, encoding);
+      folded = fold.FoldWords(read);
+      FoldSymbol(fold, first, first_text);
+      FoldSymbol(fold, second, second_text);
+      if (!options.contexts.empty()) rule.emplace(options.contexts, encoding, &fold);
+    } else if (!options.contexts.empty()) {
+      rule.emplace(options.contexts, encoding, nullptr);
+    }
+    words = folded ? &*folded : &read;
+  }
+
+  static void FoldSymbol(const contexts::Fold& fold, SearchSymbol& symbol, std::string_view typed) {
+    if (!symbol.Match) return;
+    symbol.Match = fold.FoldSymbol(*symbol.Match);
+    if (!symbol.Match) {
+      throw texts::SearchError("the symbol '" + std::string(lexicon::TrimSpaces(typed)) +
+                               "' is left empty by the characters to strip");
+    }
+  }
+
+  // The positions of the words whose places of `symbol` fit, in order.
+  [[nodiscard]] std::vector<std::int32_t> Select(const SearchSymbol& symbol) const {
+    if (!symbol.Match) return {};
+    if (rule) return contexts::SelectWordsWithFittingPlace(*words, *symbol.Match, *rule);
+    return lexicon::SelectWordsContaining(*words, *symbol.Match);
+  }
+
+  SearchSymbol first;
+  SearchSymbol second;
+  std::optional<lexicon::WordList> folded;
+  const lexicon::WordList* words = nullptr;
+  std::optional<contexts::PlaceRule> rule;
+  // With a rule, the second-list words whose every replaced place fits: those
+  // that pair. Without, the second list.
+  std::vector<std::int32_t> second_pairing;
+};
 
 // Fills both lists of the state, the second on a thread of its own.
-void SelectBothLists(SearchState& state, const SearchSymbol& first, const SearchSymbol& second) {
-  const lexicon::WordList& words = state.Words;
-  auto second_selected = kit::RunAhead([&] { return SelectWords(words, second); });
-  state.FirstList = SelectWords(words, first);
+void SelectBothLists(SearchState& state, Matching& matching) {
+  auto second_selected = kit::RunAhead([&] {
+    std::vector<std::int32_t> second = matching.Select(matching.second);
+    if (matching.rule && matching.second.Match) {
+      matching.second_pairing = contexts::SelectWordsWhoseReplacedPlacesFit(
+          *matching.words, *matching.second.Match, *matching.rule);
+    }
+    return second;
+  });
+  state.FirstList = matching.Select(matching.first);
   state.SecondList = second_selected.get();
   state.FirstCount = static_cast<std::int32_t>(state.FirstList.size());
   state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
 }
 
-// Builds the pair index on a thread of its own. It reads the words and lists
-// of the state, which the caller keeps for longer than the run, and copies what
-// it needs of the symbols; the future waits for it when it goes.
-std::future<PairIndex> StartPairIndex(const SearchState& state, const SearchSymbol& first,
-                                      const SearchSymbol& second) {
-  return kit::RunAhead([&words = state.Words, first_list = std::span(state.FirstList),
-                        second_list = std::span(state.SecondList), first, second] {
-    return PairIndex(words, {first, first_list}, {second, second_list});
+// Builds the pair index on a thread of its own. It reads the lists of the
+// state and what it matches, which the caller keeps for longer than the run,
+// and copies what it needs of the symbols; the future waits for it when it goes.
+std::future<PairIndex> StartPairIndex(const SearchState& state, const Matching& matching) {
+  const std::span<const std::int32_t> second_list =
+      matching.rule ? std::span(matching.second_pairing) : std::span(state.SecondList);
+  return kit::RunAhead([&words = *matching.words, &shown = state.Words,
+                        first_list = std::span(state.FirstList), second_list,
+                        first = matching.first, second = matching.second] {
+    PairIndex index(words, {first, first_list}, {second, second_list});
+    index.ShowWordsOf(shown);
+    return index;
   });
 }
 
@@ -145,15 +197,14 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
   const LexiconView lexicon{state.Words, state.Columns, encoding};
-  const SearchSymbol first = MakeSearchSymbol(first_text, encoding);
-  const SearchSymbol second = MakeSearchSymbol(second_text, encoding);
-
+  std::optional<Matching> matching;
   std::future<PairIndex> pair_index;
   Writing(paths.first_list, [&] {
     os::OutputFile file(paths.first_list);  // a missing output folder shows before the lists
     host.ShowStatus(texts::kMakingListsStatus);
-    SelectBothLists(state, first, second);
-    pair_index = StartPairIndex(state, first, second);
+    matching.emplace(state.Words, first_text, second_text, encoding, options);
+    SelectBothLists(state, *matching);
+    pair_index = StartPairIndex(state, *matching);
     WriteList(file, state.Words, state.FirstList);
   });
   WriteListTable(paths.first_list, lexicon, state.FirstList);
@@ -165,6 +216,8 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
   });
   WriteListTable(written.second_list, lexicon, state.SecondList);
 
+  const SearchSymbol& first = matching->first;
+  const SearchSymbol& second = matching->second;
   host.ShowMessage(
       texts::SummaryText(state.FirstCount, first.Shown, state.SecondCount, second.Shown));
   host.ShowStatus(texts::kBegunSearchStatus);
@@ -179,7 +232,7 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
     const std::string table_path = os::TablePath(paths.pairs);
     Writing(table_path, [&] {
       os::OutputFile table(table_path);
-      WritePairTable(table, lexicon, index->Pairs(), second.Match.value_or(""),
+      WritePairTable(table, lexicon, index->Pairs(), {*matching->words, second.Match.value_or("")},
                      options.sort_by_frequency);
     });
   }
