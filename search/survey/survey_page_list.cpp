@@ -13,7 +13,7 @@ const std::string_view kContrastListStyle =
 .contrast-head button { font: inherit; color: inherit; background: none; border: 0; padding: 0; cursor: pointer; text-align: inherit; text-decoration: underline dotted; }
 .contrast-head [aria-sort="descending"] button::after { content: " \25BC"; }
 .contrast-head [aria-sort="ascending"] button::after { content: " \25B2"; }
-.contrasts details { border-bottom: 1px solid #e4e4e4; }
+.contrasts details { border-bottom: 1px solid #e4e4e4; content-visibility: auto; contain-intrinsic-size: auto 1.6em; }
 .contrasts summary { cursor: pointer; list-style: none; }
 .contrasts summary::-webkit-details-marker { display: none; }
 .contrasts summary .mark::before { content: "\25B8"; color: #555; }
@@ -24,8 +24,9 @@ const std::string_view kContrastListStyle =
 .contrasts table { border-collapse: collapse; margin: 0.2rem 0 0.4rem 1.8rem; }
 .contrasts th, .contrasts td { text-align: left; padding: 1px 1.2em 1px 0; font-weight: normal; }
 .contrasts th { color: #555; }
-.contrasts td.frame { color: #444; }
+.contrasts td:nth-child(3) { color: #444; }
 .contrasts details p { margin: 0 0 0.6rem 1.8rem; }
+.contrasts code { white-space: nowrap; }
 #contrast-filters { display: flex; flex-wrap: wrap; align-items: center; gap: 0.5rem 1.5rem; margin: 0.5rem 0; }
 #contrast-filters[hidden] { display: none; }
 #contrast-filters input { font: inherit; width: 6em; })";
@@ -52,8 +53,8 @@ std::string Cell(const std::string& text) { return "<span>" + text + "</span>"; 
 void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile& file) {
   const std::string& earlier = page.shown[contrast.earlier];
   const std::string& later = page.shown[contrast.later];
-  file.WriteLine("<details id=\"" + ContrastId(contrast.earlier, contrast.later) +
-                 "\"><summary><span class=\"mark\"></span>" + Cell(earlier) + Cell(later) +
+  file.WriteLine(R"(<details id=")" + ContrastId(contrast.earlier, contrast.later) +
+                 R"("><summary><span class="mark"></span>)" + Cell(earlier) + Cell(later) +
                  Cell(std::to_string(contrast.word_pairs)) +
                  Cell(std::to_string(contrast.words_with_earlier)) +
                  Cell(std::to_string(contrast.words_with_later)) +
@@ -65,7 +66,7 @@ void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile&
     const std::string_view one = page.words.Trimmed(static_cast<std::size_t>(pair.earlier_word));
     const std::string_view other = page.words.Trimmed(static_cast<std::size_t>(pair.later_word));
     file.WriteLine("<tr><td>" + EscapedForHtml(WordText(page, pair.earlier_word)) + "</td><td>" +
-                   EscapedForHtml(WordText(page, pair.later_word)) + "</td><td class=\"frame\">" +
+                   EscapedForHtml(WordText(page, pair.later_word)) + "</td><td>" +
                    EscapedForHtml(VisibleText(ShownText(Frame(one, other), page.encoding))) +
                    "</td></tr>");
   }

@@ -66,7 +66,7 @@ const std::string_view kSurveyPageScript = R"JS(
       const cells = values.get(row).cells;
       const match = (symbol === '' || cells[1] === symbol || cells[2] === symbol) &&
                     Number(cells[3]) >= minimum;
-      row.hidden = !match;
+      if (row.hidden === match) row.hidden = !match;
       if (match) count += 1;
     }
     shown.textContent = count + ' of ' + rows.length + ' contrasts shown.';

@@ -267,8 +267,7 @@ void WriteMap(const PageContext& page, const ShadeScale& scale, os::OutputFile& 
       "counting twice. Point at a cell, or move to it with the Tab key, to see its first pairs "
       "and the command that lists them all; follow it to the contrast in the list.</p>");
   WriteLegend(scale, file);
-  file.WriteLine(
-      "<div class=\"grid\" role=\"region\" aria-labelledby=\"grid-title\" tabindex=\"0\">");
+  file.WriteLine(R"(<div class="grid" role="region" aria-labelledby="grid-title" tabindex="0">)");
   file.WriteLine("<table class=\"map\">");
   file.WriteLine(
       "<caption>Minimal pairs by first symbol (rows) and second symbol (columns); the small "

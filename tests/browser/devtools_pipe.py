@@ -137,6 +137,16 @@ class Browser:
             raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
 
+    def wait_until(self, expression):
+        """Waits until a JavaScript expression is true, as after an event the
+        page handles later (hashchange); returns whether it became true."""
+        deadline = time.monotonic() + self.timeout
+        while not self.evaluate(expression):
+            if time.monotonic() > deadline:
+                return False
+            time.sleep(0.02)
+        return True
+
     def click(self, selector):
         """Clicks the middle of the first element that matches `selector`."""
         box = self.evaluate(

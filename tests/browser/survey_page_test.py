@@ -147,8 +147,8 @@ class SurveyPageTest(unittest.TestCase):
 
     def test_a_grid_cell_opens_its_row(self):
         self.browser.click(".map td a")
-        self.assertTrue(self.browser.evaluate(
-            "document.getElementById(location.hash.slice(1)).open"))
+        self.assertTrue(self.browser.wait_until(
+            "location.hash !== '' && document.getElementById(location.hash.slice(1)).open"))
 
     def test_without_script_the_list_is_complete_and_opens(self):
         self.browser.send("Emulation.setScriptExecutionDisabled", {"value": True})

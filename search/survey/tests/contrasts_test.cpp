@@ -173,7 +173,7 @@ TEST(Contrasts, AgreeWithThePairsFilesOnRandomLists) {
     // Every other round spelled, with few spellings so that copies share some.
     std::vector<std::string> spellings;
     for (std::size_t j = 0; round % 2 == 1 && j < lines.size(); ++j) {
-      spellings.push_back(std::string(1, static_cast<char>('a' + random() % 3)));
+      spellings.emplace_back(1, static_cast<char>('a' + random() % 3));
     }
     const lexicon::WordList words = ListOf(lines);
     ExpectAgreesWithTheModel(words, spellings,

@@ -156,7 +156,7 @@ TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
   const std::string page = Output("SurveyOfMinimalPairs.html");
   for (const std::string row :
        {"<tr><td>not (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"
-        "<td class=\"frame\">n _ t</td></tr>",
+        "<td>n _ t</td></tr>",
         "<tr><td>knot (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"}) {
     EXPECT_NE(page.find(row), std::string::npos) << row;
   }
