@@ -304,7 +304,7 @@ std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_v
 }
 
 std::string WordText(const PageContext& page, std::int32_t position) {
-  const std::string transcription =
+  std::string transcription =
       VisibleText(ShownText(page.words.Trimmed(static_cast<std::size_t>(position)), page.encoding));
   if (!page.spellings) return transcription;
   const std::string_view spelling = page.spellings(position);
