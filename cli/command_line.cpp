@@ -13,6 +13,7 @@
 #include "search/contexts/context_error.h"
 #include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/transcription.h"
+#include "search/pairs/class_run.h"
 #include "search/pairs/look_alikes.h"
 #include "search/pairs/search_run.h"
 #include "search/survey/survey_run.h"
@@ -54,7 +55,9 @@ constexpr const char* kUsage =
     "                          place fits when it fits any context or position\n"
     "  --strip CHARS           remove these characters from every symbol before matching,\n"
     "                          such as 012 for stress digits\n"
-    "  --classes FILE          classes of symbols for @NAME, lines 'NAME = SYMBOL SYMBOL ...'\n"
+    "  --classes FILE          classes of symbols for @NAME, lines 'NAME = SYMBOL SYMBOL ...';\n"
+    "                          FIRST @A and SECOND @B, two classes of the same size,\n"
+    "                          contrast their symbols pair by pair in their order\n"
     "The options that change which words take part are named in the files' names:\n"
     "  VendrelForKAndG (# _; strip 012; min-frequency 3).txt\n"
     "\n"
@@ -69,6 +72,7 @@ struct Options {
   bool survey = false;
   std::vector<std::string> symbols;
   SearchOptionArguments search;
+  std::optional<ClassPair> classes;  // when the symbols name two classes
 };
 
 enum class Request { kSearch, kSurvey, kHelp, kVersion };
@@ -179,6 +183,10 @@ int RunSearchOrSurvey(Request request, const Options& options, std::ostream& out
   try {
     if (request == Request::kSurvey) {
       search::survey::RunSurvey(host);
+    } else if (options.classes) {
+      const search::pairs::WrittenFiles written = search::pairs::RunClassSearch(
+          options.classes->first, options.classes->second, state, host, options.search.search);
+      NoteDerivedName(options, written, err);
     } else {
       const search::pairs::WrittenFiles written = search::pairs::RunSearch(
           options.symbols[0], options.symbols[1], state, host, options.search.search);
@@ -233,7 +241,14 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     return 1;
   }
   try {
-    ParsePlaces(options.search, classes ? &*classes : nullptr, options.symbols);
+    options.classes = ClassesNamed(options.symbols, classes ? &*classes : nullptr);
+    std::vector<std::string> matched = options.symbols;
+    if (options.classes) {  // the fold must leave something of every symbol of the classes
+      matched = options.classes->first.symbols;
+      matched.insert(matched.end(), options.classes->second.symbols.begin(),
+                     options.classes->second.symbols.end());
+    }
+    ParsePlaces(options.search, classes ? &*classes : nullptr, matched);
   } catch (const search::contexts::ContextError& fault) {
     err << "minpairs: " << search::texts::EscapedForMessage(fault.what()) << "\n" << kUsage;
     return 2;

@@ -6,6 +6,7 @@
 #include "search/contexts/places.h"
 #include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/transcription.h"
+#include "search/texts/class_texts.h"
 #include "search/texts/encoding.h"
 #include "search/texts/message_text.h"
 
@@ -93,6 +94,32 @@ bool CheckSearchOptions(const SearchOptionArguments& arguments, bool survey,
     }
   }
   return true;
+}
+
+std::optional<ClassPair> ClassesNamed(const std::vector<std::string>& symbols,
+                                      const search::contexts::ClassTable* classes) {
+  if (classes == nullptr || symbols.size() != 2) return std::nullopt;
+  std::vector<const std::vector<std::string>*> named;
+  for (const std::string& symbol : symbols) {
+    const std::string_view name = search::lexicon::TrimSpaces(symbol);
+    named.push_back(name.starts_with('@') ? classes->Find(name.substr(1)) : nullptr);
+  }
+  if (named[0] == nullptr && named[1] == nullptr) return std::nullopt;
+  for (std::size_t at = 0; at < 2; ++at) {
+    if (named[at] == nullptr) {
+      throw search::contexts::ContextError(
+          "'" + std::string(search::lexicon::TrimSpaces(symbols[1 - at])) + "' is a class of '" +
+          classes->path() + "' and '" + std::string(search::lexicon::TrimSpaces(symbols[at])) +
+          "' is not: contrast two classes or two symbols");
+    }
+  }
+  ClassPair pair{{std::string(search::lexicon::TrimSpaces(symbols[0])), *named[0]},
+                 {std::string(search::lexicon::TrimSpaces(symbols[1])), *named[1]}};
+  if (pair.first.symbols.size() != pair.second.symbols.size()) {
+    throw search::contexts::ContextError(search::texts::ClassSizesDifferText(
+        pair.first.name, pair.first.symbols.size(), pair.second.name, pair.second.symbols.size()));
+  }
+  return pair;
 }
 
 void ParsePlaces(SearchOptionArguments& arguments, const search::contexts::ClassTable* classes,

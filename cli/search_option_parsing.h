@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "search/contexts/class_table.h"
+#include "search/pairs/class_run.h"
 #include "search/pairs/search_options.h"
 
 namespace cli {
@@ -35,6 +36,17 @@ bool TakeSearchOption(std::string_view option, const std::string& value,
 // (none for a survey); false with a usage error.
 bool CheckSearchOptions(const SearchOptionArguments& arguments, bool survey,
                         const std::vector<std::string>& symbols, std::string& error);
+
+// The two classes that the typed `symbols` name ("@voiceless" where `classes`
+// defines voiceless), or none when neither does: such a symbol is literal.
+// Raises contexts::ContextError for a usage error: only one names a class, or
+// the classes differ in size.
+struct ClassPair {
+  search::pairs::SymbolClass first;
+  search::pairs::SymbolClass second;
+};
+std::optional<ClassPair> ClassesNamed(const std::vector<std::string>& symbols,
+                                      const search::contexts::ClassTable* classes);
 
 // Parses the contexts and positions into arguments.search, with the classes of
 // `classes` (none without --classes), and checks that the fold leaves

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/transcription.h"
@@ -69,6 +70,23 @@ void WriteWordTable(os::OutputFile& file, const LexiconView& lexicon,
 
 void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
                     const ReplacedPlaces& replaced, bool by_frequency) {
+  WritePairTableHeader(file, lexicon, {});
+  WritePairTableRows(file, lexicon, std::move(pairs), replaced, by_frequency, {});
+  file.Close();
+}
+
+void WritePairTableHeader(os::OutputFile& file, const LexiconView& lexicon, std::string_view more) {
+  std::string line;
+  AppendHeader(line, lexicon, "first ");
+  AppendHeader(line, lexicon, "second ");
+  line += "\tframe";
+  line += more;
+  file.WriteLine(line);
+}
+
+void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
+                        std::vector<PairRow> pairs, const ReplacedPlaces& replaced,
+                        bool by_frequency, std::string_view more) {
   if (by_frequency && lexicon.columns.frequency) {
     std::vector<double> lower(pairs.size());
     for (std::size_t row = 0; row < pairs.size(); ++row) {
@@ -85,9 +103,6 @@ void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vecto
     pairs = std::move(sorted);
   }
   std::string line;
-  AppendHeader(line, lexicon, "first ");
-  AppendHeader(line, lexicon, "second ");
-  file.WriteLine(line + "\tframe");
   std::string padded;
   std::string frame;
   for (const PairRow& pair : pairs) {
@@ -99,9 +114,9 @@ void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vecto
                                " _ ");
     line += '\t';
     AppendShown(line, lexicon, lexicon::TrimSpaces(frame));
+    line += more;
     file.WriteLine(line);
   }
-  file.Close();
 }
 
 }  // namespace search::pairs

@@ -42,4 +42,12 @@ struct ReplacedPlaces {
 void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
                     const ReplacedPlaces& replaced, bool by_frequency);
 
+// WritePairTable in parts, for a table of several searches' pairs: the header
+// row with `more` (tab-separated cells) appended, then each search's rows, each
+// with its `more`, ordered within the search. The caller closes the file.
+void WritePairTableHeader(os::OutputFile& file, const LexiconView& lexicon, std::string_view more);
+void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
+                        std::vector<PairRow> pairs, const ReplacedPlaces& replaced,
+                        bool by_frequency, std::string_view more);
+
 }  // namespace search::pairs

@@ -232,9 +232,10 @@ struct PairIndex::LinesMadeAhead {
     std::size_t size;
   };
   std::vector<WordLines> by_word;  // in first-list order, only words with pairs
+  std::size_t lines = 0;
 };
 
-void PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
+std::size_t PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
   const std::size_t count = first_list_.size();
   const auto first_count = static_cast<std::int32_t>(count);
   const auto show_progress = [&](std::size_t first_index) {  // before the word at first_index
@@ -247,7 +248,7 @@ void PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
     for (std::size_t first_index = 0; first_index < count; ++first_index) {
       show_progress(first_index);
     }
-    return;
+    return 0;
   }
   // The later half of the words is looked up on a thread of its own while
   // the earlier half is looked up and written here; the pairs are written,
@@ -256,11 +257,20 @@ void PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
   const std::size_t half = count < kSplitFromWords ? count : count / 2;
   auto later = kit::RunAhead([&] { return MakeLines(half, count); });
   CandidateIndex::Scratch scratch;
+  std::size_t lines = 0;
+  std::string ended;  // a partner and the line's end, when lines have one
   for (std::size_t first_index = 0; first_index < half; ++first_index) {
     show_progress(first_index);
     const std::string_view first_word = shown_->Trimmed(first_list_[first_index]);
     ForEachPartner(PartnersOf(first_index, half, scratch), [&](std::string_view partner) {
-      pairs_file.WriteLine(first_word, "\t", partner);
+      ++lines;
+      if (line_end_.empty()) {
+        pairs_file.WriteLine(first_word, "\t", partner);
+        return;
+      }
+      ended.assign(partner);
+      ended += line_end_;
+      pairs_file.WriteLine(first_word, "\t", ended);
     });
   }
   const LinesMadeAhead later_lines = later.get();
@@ -272,6 +282,7 @@ void PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
         std::string_view(later_lines.chunks[next->chunk]).substr(next->offset, next->size));
     ++next;
   }
+  return lines + later_lines.lines;
 }
 
 std::vector<PairRow> PairIndex::Pairs() const {
@@ -305,7 +316,9 @@ PairIndex::LinesMadeAhead PairIndex::MakeLines(std::size_t begin, std::size_t en
       chunk += first_word;
       chunk += '\t';
       chunk += partner;
+      chunk += line_end_;
       chunk += "\r\n";
+      ++lines.lines;
     });
     lines.by_word.push_back({first_index, lines.chunks.size() - 1, offset, chunk.size() - offset});
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -42,8 +43,12 @@ class PairIndex final {
   // the first-list word. Lines come in the order of comparing every first-list
   // word (outer) with every second-list word (inner), and "Completed  i /  n
   // words containing ..." is shown before the i-th first-list word for every i
-  // that is a multiple of 100.
-  void WritePairs(os::OutputFile& pairs_file, RunHost& host) const;
+  // that is a multiple of 100. Returns the number of lines.
+  std::size_t WritePairs(os::OutputFile& pairs_file, RunHost& host) const;
+
+  // Makes WritePairs end every line with `text` (before CR LF): a class run
+  // names each line's two symbols so.
+  void EndLinesWith(std::string text) { line_end_ = std::move(text); }
 
   // Makes WritePairs write the words of `shown` at the same positions: the
   // list as read, where the index matches a folded copy of it. It must stay
@@ -66,6 +71,7 @@ class PairIndex final {
 
   const lexicon::WordList& words_;
   const lexicon::WordList* shown_;
+  std::string line_end_;
   std::span<const std::int32_t> first_list_;
   std::string first_shown_;
   // Each first-list word is hashed once, for the filter that turns most

@@ -1,0 +1,53 @@
+#include "search/pairs/run_steps.h"
+
+#include "search/lexicon/lexicon_reader.h"
+#include "search/os/output_names.h"
+
+namespace search::pairs {
+
+RunPaths PathsFor(const std::string& folder, std::string_view first_name,
+                  std::string_view second_name, const SearchOptions& options) {
+  const std::string output = folder + "/output/";
+  const std::string suffix = os::OptionsSuffix(options.NamedInFiles()) + ".txt";
+  const auto list_path = [&](std::string_view name) {
+    return output + "ListOfWordsWith " + std::string(name) + suffix;
+  };
+  return RunPaths{
+      options.input.value_or(folder + "/in.txt"), list_path(first_name), list_path(second_name),
+      output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + suffix};
+}
+
+texts::TextEncoding ReadWords(const std::string& path, const lexicon::LexiconReading& reading,
+                              SearchState& state) {
+  lexicon::WordListFile list = lexicon::ReadLexicon(path, reading);
+  state.WordCount = CheckedCount(list.words.size(), "lines in '" + path + "'");
+  state.Words = std::move(list.words);
+  state.Columns = std::move(list.columns);
+  return list.encoding;
+}
+
+void WriteList(os::OutputFile& file, const lexicon::WordList& words,
+               const std::vector<std::int32_t>& positions) {
+  for (const std::int32_t position : positions) file.WriteLine(" ", words.Trimmed(position), " ");
+  file.Close();
+}
+
+void WriteListTable(const std::string& list_path, const LexiconView& lexicon,
+                    const std::vector<std::int32_t>& positions) {
+  if (!lexicon.columns.Any()) return;
+  const std::string path = os::TablePath(list_path);
+  Writing(path, [&] {
+    os::OutputFile file(path);
+    WriteWordTable(file, lexicon, positions);
+  });
+}
+
+WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
+  WrittenFiles written{paths.first_list,
+                       os::SecondListPath(paths.first_list, paths.second_list, symbols_differ),
+                       paths.pairs};
+  written.second_list_derived = written.second_list != paths.second_list;
+  return written;
+}
+
+}  // namespace search::pairs
