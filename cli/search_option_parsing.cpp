@@ -16,7 +16,8 @@ namespace {
 // Takes the value of a lexicon option; false with a usage error for a bad one.
 bool TakeLexiconOption(std::string_view option, const std::string& value,
                        search::pairs::SearchOptions& search, std::string& error) {
-  const std::string shown = "'" + search::texts::EscapedForMessage(value) + "'";
+  std::string shown = "'";  // appended: GCC 12 misreads "'" + text as an overlapping copy
+  (shown += search::texts::EscapedForMessage(value)) += '\'';
   if (option == "--input") {
     search.input = value;
   } else if (option == "--format") {

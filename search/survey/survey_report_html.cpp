@@ -313,7 +313,12 @@ std::string WordText(const PageContext& page, std::int32_t position) {
 }
 
 std::string ContrastId(std::size_t earlier, std::size_t later) {
-  return "c" + std::to_string(earlier) + "-" + std::to_string(later);
+  // Built by appending: GCC 12 misreads "c" + std::to_string(...) as an overlapping copy.
+  std::string id = "c";
+  id += std::to_string(earlier);
+  id += '-';
+  id += std::to_string(later);
+  return id;
 }
 
 std::optional<std::string> CommandFor(const PageContext& page, std::size_t first,

@@ -181,8 +181,10 @@ TEST(PlaceRule, AgreesWithAModelOfWholeSymbolsOnRandomLists) {
                           ModelFits(symbols, at, at + typed.size() - 1, typed, contexts));
         }
         if (some) fitting.push_back(static_cast<std::int32_t>(index));
-        const std::vector<std::string> replaced = Split(lexicon::SubstituteSymbol(
-            words.Padded(index), symbol, " " + std::string(kMarker) + " "));
+        std::string padded_marker = " ";
+        (padded_marker += kMarker) += ' ';
+        const std::vector<std::string> replaced =
+            Split(lexicon::SubstituteSymbol(words.Padded(index), symbol, padded_marker));
         bool all = std::find(replaced.begin(), replaced.end(), kMarker) != replaced.end();
         for (std::size_t at = 0; at < replaced.size(); ++at) {
           if (replaced[at] == kMarker) all = all && ModelFits(replaced, at, at, typed, contexts);

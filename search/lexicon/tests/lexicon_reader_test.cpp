@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "search/texts/search_error.h"
@@ -28,6 +30,15 @@ std::vector<std::string> Rows(const WordListFile& list) {
   return rows;
 }
 
+LexiconReading Reading(LexiconFormat format, std::optional<FrequencyThreshold> min_frequency = {},
+                       bool needs_frequency = false) {
+  LexiconReading reading;
+  reading.format = format;
+  reading.min_frequency = std::move(min_frequency);
+  reading.needs_frequency = needs_frequency;
+  return reading;
+}
+
 WordListFile Read(const TempFolder& folder, std::string_view bytes, const LexiconReading& reading) {
   folder.Write("lexicon", bytes);
   return ReadLexicon(folder.utf8() + "/lexicon", reading);
@@ -42,7 +53,7 @@ TEST(LexiconReaderTest, ReadsBothPronouncingDictionaryLayouts) {
                                  "\n"
                                  "(PAREN)  P ER0 EH1 N\n"
                                  "R2(3)\tAA1 R T UW1\n",
-                                 {.format = LexiconFormat::kCmudict});
+                                 Reading(LexiconFormat::kCmudict));
   EXPECT_EQ(Rows(list),
             (std::vector<std::string>{"TOMATO|T AH0 M AA1 T OW2", "tomato|t ah0 m aa1 t ow2",
                                       "(PAREN)|P ER0 EH1 N", "R2|AA1 R T UW1"}));
@@ -63,7 +74,7 @@ TEST(LexiconReaderTest, ReadsASpreadsheetsUnicodeText) {
     bytes += static_cast<char>(unit >> 8);
   }
   const TempFolder folder;
-  const WordListFile list = Read(folder, bytes, {.format = LexiconFormat::kTsv});
+  const WordListFile list = Read(folder, bytes, Reading(LexiconFormat::kTsv));
   EXPECT_EQ(list.encoding, texts::TextEncoding::kUtf8);
   // A quote keeps a tab inside the field; after outer spaces the field is taken as it stands.
   EXPECT_EQ(Rows(list), (std::vector<std::string>{"café|k a f e|3.5", "say \"hi\"|s a\t|", "tʃe||",
@@ -82,8 +93,7 @@ TEST(LexiconReaderTest, KeepsWordsFromTheThresholdOnAndTheRestInOrder) {
       kept.insert(kept.end(), {"a" + n + "|2", "c" + n + "|2.5", "e|10"});
     }
     const WordListFile list =
-        Read(folder, table,
-             {.format = LexiconFormat::kTsv, .min_frequency = FrequencyThreshold{2, "2"}});
+        Read(folder, table, Reading(LexiconFormat::kTsv, FrequencyThreshold{2, "2"}));
     EXPECT_EQ(Rows(list), kept);
   }
 }
@@ -94,44 +104,34 @@ TEST(LexiconReaderTest, ReportsEachFaultWithItsFileAndLine) {
     LexiconReading reading;
     std::string message;  // after "'<path>'"
   } kCases[] = {
-      {"spelling\ngo\n",
-       {.format = LexiconFormat::kTsv},
+      {"spelling\ngo\n", Reading(LexiconFormat::kTsv),
        " line 1: no column is named 'transcription' (the first line names the columns, separated "
        "by tabs)"},
-      {"",
-       {.format = LexiconFormat::kTsv},
+      {"", Reading(LexiconFormat::kTsv),
        " line 1: no column is named 'transcription' (the first line names the columns, separated "
        "by tabs)"},
-      {"Transcription\tSPELLING\tspelling\n",
-       {.format = LexiconFormat::kTsv},
+      {"Transcription\tSPELLING\tspelling\n", Reading(LexiconFormat::kTsv),
        " line 1: the column 'spelling' is named twice"},
-      {"transcription\tgloss\na\tb\nc\td\te\n",
-       {.format = LexiconFormat::kTsv},
+      {"transcription\tgloss\na\tb\nc\td\te\n", Reading(LexiconFormat::kTsv),
        " line 3: it has more fields than the first line names (2)"},
-      {"transcription\tfrequency\r\na\t1\r\nb\t3,5\r\n",
-       {.format = LexiconFormat::kTsv},
+      {"transcription\tfrequency\r\na\t1\r\nb\t3,5\r\n", Reading(LexiconFormat::kTsv),
        " line 3: the column 'frequency' holds '3,5', which is not a number; write a non-negative "
        "decimal number with a point, such as 12 or 3.5"},
-      {"transcription\tfrequency\na\t1e3\n",
-       {.format = LexiconFormat::kTsv},
+      {"transcription\tfrequency\na\t1e3\n", Reading(LexiconFormat::kTsv),
        " line 2: the column 'frequency' holds '1e3', which is not a number; write a non-negative "
        "decimal number with a point, such as 12 or 3.5"},
-      {"transcription\tfrequency\na\t-1\n",
-       {.format = LexiconFormat::kTsv},
+      {"transcription\tfrequency\na\t-1\n", Reading(LexiconFormat::kTsv),
        " line 2: the column 'frequency' holds '-1', which is not a number; write a non-negative "
        "decimal number with a point, such as 12 or 3.5"},
-      {"transcription\tspelling\n\"a\nb\"\tc\n",
-       {.format = LexiconFormat::kTsv},
+      {"transcription\tspelling\n\"a\nb\"\tc\n", Reading(LexiconFormat::kTsv),
        " line 2: a quoted field is not closed on its line (a line break inside quotes is not "
        "read)"},
-      {"transcription\n",
-       {.format = LexiconFormat::kTsv, .needs_frequency = true},
+      {"transcription\n", Reading(LexiconFormat::kTsv, {}, true),
        " has no column named 'frequency' to sort or filter by"},
       {std::string("\xFF\xFE"
                    "a\0\0\xDC",
                    6),
-       {.format = LexiconFormat::kTsv},
-       ": it is not valid UTF-16 text"},
+       Reading(LexiconFormat::kTsv), ": it is not valid UTF-16 text"},
   };
   const TempFolder folder;
   const std::string path = folder.utf8() + "/lexicon";

@@ -72,7 +72,8 @@ TEST(LexiconSearchTest, TextFilesAreThoseOfThePlainListOfTranscriptions) {
     std::string plain = table;
     const std::string line_end = round % 2 == 0 ? "\r\n" : "\n";
     for (std::size_t column = 0; column < header.size(); ++column) {
-      table += (column == 0 ? "" : "\t") + header[column];
+      if (column != 0) table += '\t';
+      table += header[column];
     }
     table += line_end;
     for (std::size_t word = 0; word < transcriptions.size(); ++word) {
@@ -82,11 +83,12 @@ TEST(LexiconSearchTest, TextFilesAreThoseOfThePlainListOfTranscriptions) {
       for (std::size_t column = 0; column < fields; ++column) {
         std::string field;
         if (header[column] == "frequency") field = std::to_string(random() % 5);
-        if (header[column] == "spelling") field = "w" + accent + std::to_string(word % 7);
+        if (header[column] == "spelling") (field = "w") += accent + std::to_string(word % 7);
         if (header[column] == "transcription" || header[column] == "Transcription") {
           field = transcriptions[word];
         }
-        table += (column == 0 ? "" : "\t") + SpreadsheetField(random, field);
+        if (column != 0) table += '\t';
+        table += SpreadsheetField(random, field);
       }
       table += line_end;
       plain += transcriptions[word] + line_end;
