@@ -8,32 +8,23 @@ std::string TsvField(std::string_view text) {
   return field;
 }
 
-void AppendTsvField(std::string& field, std::string_view text) {
-  // Fields rarely hold any of the four: one quick look, then one append.
-  bool plain = true;
-  for (const char character : text) {
-    plain &= character != '\t' && character != '\r' && character != '\n' && character != '\\';
-  }
-  if (plain) {
-    field += text;
-    return;
-  }
+void detail::AppendEscapedTsvField(std::string& out, std::string_view text) {
   for (const char character : text) {
     switch (character) {
       case '\t':
-        field += "\\t";
+        out += "\\t";
         break;
       case '\r':
-        field += "\\r";
+        out += "\\r";
         break;
       case '\n':
-        field += "\\n";
+        out += "\\n";
         break;
       case '\\':
-        field += "\\\\";
+        out += "\\\\";
         break;
       default:
-        field += character;
+        out += character;
     }
   }
 }
