@@ -12,6 +12,7 @@
 #include "search/os/output_file.h"
 #include "search/survey/survey.h"
 #include "search/texts/encoding.h"
+#include "search/texts/tsv_field.h"
 
 namespace search::survey {
 
@@ -26,8 +27,7 @@ inline std::string ShownText(std::string_view list_bytes, texts::TextEncoding en
                                                 : texts::Windows1252ToUtf8(list_bytes);
 }
 
-// A table field: tab, CR, LF and backslash written as \t, \r, \n and \\.
-std::string TsvField(std::string_view text);
+using texts::TsvField;
 
 // An empty cell, then every symbol; then a row per first symbol with the count
 // for each second symbol, the diagonal empty.

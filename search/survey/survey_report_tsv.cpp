@@ -4,30 +4,6 @@
 
 namespace search::survey {
 
-std::string TsvField(std::string_view text) {
-  std::string field;
-  field.reserve(text.size());
-  for (const char character : text) {
-    switch (character) {
-      case '\t':
-        field += "\\t";
-        break;
-      case '\r':
-        field += "\\r";
-        break;
-      case '\n':
-        field += "\\n";
-        break;
-      case '\\':
-        field += "\\\\";
-        break;
-      default:
-        field += character;
-    }
-  }
-  return field;
-}
-
 void WriteSurveyTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file) {
   std::string line;
   for (const std::string& symbol : survey.symbols) {
