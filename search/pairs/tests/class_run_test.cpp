@@ -53,9 +53,11 @@ SingleSearches SearchEachPair(const std::string& folder, const SearchOptions& op
         tables ? written.pairs.substr(0, written.pairs.size() - 3) + "tsv" : written.pairs));
     if (tables) lines.erase(lines.begin());  // the header
     for (const std::string& line : lines) {
-      searches.pair_lines.push_back(line + "\t" + first + "\t" + second);
+      searches.pair_lines.push_back(line);
+      searches.pair_lines.back().append("\t").append(first).append("\t").append(second);
     }
-    searches.counts += first + "\t" + second + "\t" + std::to_string(lines.size()) + "\n";
+    searches.counts.append(first).append("\t").append(second).append("\t");
+    searches.counts.append(std::to_string(lines.size())).append("\n");
     total += lines.size();
     std::vector<std::int32_t> merged;
     std::set_union(searches.first_list.begin(), searches.first_list.end(), state.FirstList.begin(),

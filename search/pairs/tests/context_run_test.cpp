@@ -85,6 +85,7 @@ struct ContextCase {
 
 std::vector<contexts::Context> Parsed(const std::vector<std::string>& texts) {
   std::vector<contexts::Context> parsed;
+  parsed.reserve(texts.size());
   for (const std::string& text : texts) {
     parsed.push_back(text.find('_') == std::string::npos ? contexts::PositionContext(text)
                                                          : contexts::ParseContext(text, nullptr));
