@@ -51,7 +51,7 @@ class AscendingOffsets final {
   }
 
  private:
-  static constexpr std::size_t kLargeCount = std::size_t{2} << 20;
+  static constexpr std::size_t kLargeCount = std::size_t{1} << 20;  // 4 MB, two large pages
 
   std::vector<std::uint32_t> low_;
   // steps_[h] is the first index whose offset is at least (h + 1) << 32.
