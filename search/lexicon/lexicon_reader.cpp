@@ -85,11 +85,17 @@ WordListFile ReadColumns(const std::string& path, const LexiconReading& reading,
   WordListFile list;
   list.encoding = texts::IsValidUtf8(text.view().substr(from)) ? texts::TextEncoding::kUtf8
                                                                : texts::TextEncoding::kWindows1252;
+  // Only a quoted tsv field can hold a tab, and only a cmudict transcription.
+  const std::string_view body = text.view().substr(from);
+  const bool need_escapes =
+      body.find('\\') != std::string_view::npos ||
+      body.find(reading.format == LexiconFormat::kTsv ? '"' : '\t') != std::string_view::npos;
   if (reading.format == LexiconFormat::kTsv) {
     ReadTsv(path, reading, text, from, list);
   } else {
     ReadCmudict(text.view(), from, list);
   }
+  list.columns.fields_need_escapes = need_escapes;
   list.words.AdoptText(std::move(text));
   return list;
 }

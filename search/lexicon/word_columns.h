@@ -41,6 +41,9 @@ struct WordColumns {
   std::optional<FieldColumn> spelling;
   std::optional<FieldColumn> frequency;  // checked numbers, or empty for 0
   std::optional<FieldColumn> gloss;
+  // False when no field, transcriptions included, can hold a tab, CR, LF or
+  // backslash, which tables must escape: then they need not look.
+  bool fields_need_escapes = true;
 
   [[nodiscard]] bool Any() const { return spelling || frequency || gloss; }
 };

@@ -12,10 +12,12 @@ namespace search::pairs {
 namespace {
 
 void AppendShown(std::string& line, const LexiconView& lexicon, std::string_view bytes) {
-  if (lexicon.encoding == texts::TextEncoding::kUtf8) {
+  if (lexicon.encoding != texts::TextEncoding::kUtf8) {
+    texts::AppendTsvField(line, texts::Windows1252ToUtf8(bytes));
+  } else if (lexicon.columns.fields_need_escapes) {
     texts::AppendTsvField(line, bytes);
   } else {
-    texts::AppendTsvField(line, texts::Windows1252ToUtf8(bytes));
+    line += bytes;
   }
 }
 

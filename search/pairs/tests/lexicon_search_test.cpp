@@ -115,7 +115,7 @@ class SpelledLexiconTest : public ::testing::Test {
                          "spelling\ttranscription\tfrequency\tgloss\n"
                          "not\tn o t\t500\tnegation\n"
                          "knot\tn o t\t20\t\n"
-                         "note\tn @ t\t80\ta \"written\" word\n"
+                         "note\tn @ t\t80\t\"a \"\"written\"\"\tword \\\"\n"
                          "tot\tt o t\t5\n"
                          "toot\tt u t\t9\n"
                          "newt\tn u n\t300\n");
@@ -139,10 +139,11 @@ TEST_F(SpelledLexiconTest, PairsTableShowsSpellingsFramesAndCommonWordsFirst) {
   EXPECT_EQ(Output("VendrelForoAnd@.tsv"),
             "first spelling\tfirst transcription\tfirst frequency\tfirst gloss\t"
             "second spelling\tsecond transcription\tsecond frequency\tsecond gloss\tframe\r\n"
-            "not\tn o t\t500\tnegation\tnote\tn @ t\t80\ta \"written\" word\tn _ t\r\n"
-            "knot\tn o t\t20\t\tnote\tn @ t\t80\ta \"written\" word\tn _ t\r\n");
+            "not\tn o t\t500\tnegation\tnote\tn @ t\t80\ta \"written\"\\tword \\\\\tn _ t\r\n"
+            "knot\tn o t\t20\t\tnote\tn @ t\t80\ta \"written\"\\tword \\\\\tn _ t\r\n");
   EXPECT_EQ(Output("ListOfWordsWith @.tsv"),
-            "spelling\ttranscription\tfrequency\tgloss\r\nnote\tn @ t\t80\ta \"written\" word\r\n");
+            "spelling\ttranscription\tfrequency\tgloss\r\nnote\tn @ t\t80\ta \"written\"\\tword "
+            "\\\\\r\n");
   // n u n becomes t u t through both its places.
   EXPECT_EQ(Output("VendrelFortAndn.txt"), "t o t\tn o t\r\nt o t\tn o t\r\nt u t\tn u n\r\n");
   EXPECT_EQ(Output("VendrelFortAndn.tsv"),
