@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -61,8 +62,9 @@ void ForEachField(char* text, Span line, OnField&& on_field) {
     if (at < line.end && text[at] == '"') {
       std::tie(field, field_end) = UnquotedField(text, at, line);
     } else {
-      field_end = at;
-      while (field_end < line.end && text[field_end] != '\t') ++field_end;
+      const void* tab = std::memchr(text + at, '\t', line.end - at);
+      field_end = tab == nullptr ? line.end
+                                 : static_cast<std::size_t>(static_cast<const char*>(tab) - text);
       field = Span{at, field_end};
     }
     on_field(index, field);
