@@ -182,7 +182,7 @@ int RunSearchOrSurvey(Request request, const Options& options, std::ostream& out
   search::pairs::SearchState state;
   try {
     if (request == Request::kSurvey) {
-      search::survey::RunSurvey(host);
+      search::survey::RunSurvey(host, options.search.search);
     } else if (options.classes) {
       const search::pairs::WrittenFiles written = search::pairs::RunClassSearch(
           options.classes->first, options.classes->second, state, host, options.search.search);

@@ -39,6 +39,8 @@ class MatchedList final {
   [[nodiscard]] std::vector<std::int32_t> SelectPairing(const SearchSymbol& symbol) const;
 
   [[nodiscard]] bool Restricted() const { return rule_.has_value(); }
+  // The rule of the contexts, or null without any.
+  [[nodiscard]] const contexts::PlaceRule* Rule() const { return rule_ ? &*rule_ : nullptr; }
   [[nodiscard]] const lexicon::WordList& Words() const { return *words_; }
 
  private:

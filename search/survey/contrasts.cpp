@@ -1,7 +1,6 @@
 #include "search/survey/contrasts.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace search::survey {
@@ -24,30 +23,26 @@ ContrastCounter::ContrastCounter(const SymbolSequences& words, Spellings spellin
       both_(width_ * width_),
       word_pairs_(width_ * width_),
       examples_(width_ * width_) {
+  if (!spellings_) return;
   std::vector<std::string_view> spellings_seen;
-  std::vector<std::uint16_t> held;
-  std::vector<std::size_t> seen_in(width_, std::numeric_limits<std::size_t>::max());
   for (std::size_t word = 0; word < words.size(); ++word) {
-    if (spellings_ && words.copies(word) > 1) {
-      spellings_seen.clear();
-      for (std::int32_t at = words.first_position(word); at != SymbolSequences::kNoPosition;
-           at = words.next_copy(at)) {
-        spellings_seen.push_back(spellings_(at));
-      }
-      std::sort(spellings_seen.begin(), spellings_seen.end());
-      spelled_[word] =
-          std::unique(spellings_seen.begin(), spellings_seen.end()) - spellings_seen.begin();
+    if (words.copies(word) == 1) continue;
+    spellings_seen.clear();
+    for (std::int32_t at = words.first_position(word); at != SymbolSequences::kNoPosition;
+         at = words.next_copy(at)) {
+      spellings_seen.push_back(spellings_(at));
     }
-    held.clear();
-    for (const std::uint16_t id : words[word]) {
-      if (id != SymbolSequences::kEmpty && seen_in[id] != word)
-        seen_in[id] = word, held.push_back(id);
-    }
-    for (std::size_t i = 0; i < held.size(); ++i) {
-      words_with_[held[i]] += spelled_[word];
-      for (std::size_t j = i + 1; j < held.size(); ++j)
-        both_[Cell(held[i], held[j])] += spelled_[word];
-    }
+    std::sort(spellings_seen.begin(), spellings_seen.end());
+    spelled_[word] =
+        std::unique(spellings_seen.begin(), spellings_seen.end()) - spellings_seen.begin();
+  }
+}
+
+void ContrastCounter::CountWord(std::size_t word, std::span<const std::uint16_t> held) {
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    words_with_[held[i]] += spelled_[word];
+    for (std::size_t j = i + 1; j < held.size(); ++j)
+      both_[Cell(held[i], held[j])] += spelled_[word];
   }
 }
 

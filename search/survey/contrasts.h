@@ -46,7 +46,13 @@ struct Contrast {
 // Gathers the contrasts from the pairs of distinct words that a survey finds.
 class ContrastCounter final {
  public:
+  // `spellings` tell apart the copies of a transcription: any text per
+  // position, equal for the same word.
   ContrastCounter(const SymbolSequences& words, Spellings spellings);
+
+  // The distinct symbols that a distinct word holds, as the words with each
+  // symbol count it; once per word.
+  void CountWord(std::size_t word, std::span<const std::uint16_t> held);
 
   // A pair of distinct words of the search for first symbol `first` (held by
   // `first_word`) and second symbol `second`; each comes once per search.

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "search/kit/hash_slots.h"
+#include "search/survey/survey_places.h"
 #include "search/survey/symbol_sequences.h"
 #include "search/texts/search_error.h"
 #include "search/texts/status_texts.h"
@@ -21,6 +22,10 @@
 //  - for every A that w2 does not hold at once, the first words that are w2
 //    outside P(w2, B) and hold their A exactly at P(w2, B): an index keeps each
 //    distinct word once per symbol it holds, with that symbol's places set aside.
+// With contexts, a pair is kept when every place of P(w2, B) fits, which is a
+// question about (w2, B) alone: the first word holds A at those places, with
+// the same neighbours, so it is in A's restricted list. A word counts among
+// the words with a symbol when some occurrence of it fits, as in its list.
 namespace search::survey {
 namespace {
 
@@ -110,10 +115,12 @@ constexpr std::size_t kBatch = 1024;
 
 class PairCounter final {
  public:
-  PairCounter(const SymbolSequences& words, const Spellings& spellings)
+  PairCounter(const SymbolSequences& words, const Spellings& spellings,
+              const contexts::PlaceRule* rule)
       : words_(words),
         width_(words.symbol_count() + 1),
         shape_(width_),
+        places_(words, rule),
         counts_(width_ * width_),
         examples_(width_ * width_),
         word_counts_(width_),
@@ -147,6 +154,7 @@ class PairCounter final {
   const SymbolSequences& words_;
   std::size_t width_;  // the number of ids, side of the tables indexed by id
   WordShape shape_;
+  SurveyPlaces places_;
   // One index entry per distinct word and symbol it holds, keyed by the word
   // with that symbol's places set aside; entries with equal keys are chained.
   std::vector<std::int32_t> entry_word_;
@@ -155,6 +163,7 @@ class PairCounter final {
   kit::HashSlots keys_{0};
   std::vector<Probe> probes_;
   std::vector<std::size_t> replaced_;  // P(w2, B)
+  std::vector<std::uint16_t> held_;    // the symbols of a word with a fitting place
   std::vector<std::int64_t> counts_;   // by (first id, second id)
   std::vector<CellExamples> examples_;
   std::vector<std::int64_t> word_counts_;  // by id
@@ -165,7 +174,11 @@ void PairCounter::Index() {
   std::vector<std::uint64_t> hashes;
   for (std::size_t word = 0; word < words_.size(); ++word) {
     shape_.Take(words_[word]);
+    places_.Take(words_[word]);
+    held_.clear();
     for (const std::uint16_t symbol : shape_.symbols()) {
+      if (!places_.AnyFits(symbol)) continue;
+      held_.push_back(symbol);
       if (entry_word_.size() == std::numeric_limits<std::int32_t>::max()) {
         throw texts::SearchError("the word list is too large to survey");
       }
@@ -174,6 +187,7 @@ void PairCounter::Index() {
       entry_symbol_.push_back(symbol);
       hashes.push_back(FinishHash(shape_.sum() + shape_.Aside(symbol), words_[word].size()));
     }
+    contrasts_.CountWord(word, held_);
   }
   keys_ = kit::HashSlots(hashes.size());
   next_entry_.assign(hashes.size(), kit::HashSlots::kNone);
@@ -217,6 +231,7 @@ void PairCounter::AddProbes(std::size_t second_word) {
   const Ids word = words_[second_word];
   const auto at = static_cast<std::int32_t>(second_word);
   shape_.Take(word);
+  places_.Take(word);
   for (const std::uint16_t second : shape_.symbols()) {
     replaced_.clear();
     std::uint64_t key_sum = shape_.sum();
@@ -225,6 +240,7 @@ void PairCounter::AddProbes(std::size_t second_word) {
       key_sum += PositionValue(i, kAside) - PositionValue(i, second);
       replaced_.push_back(i);
     }
+    if (!places_.AllFit(replaced_)) continue;
     // First symbols that the word does not hold: the index entries name them.
     probes_.push_back({FinishHash(key_sum, word.size()), at, kAnyFirst, second});
     // First symbols that it holds: the first word is known; is it in the list?
@@ -316,9 +332,10 @@ std::int64_t Survey::MinimalPairs() const {
 }
 
 Survey SurveyMinimalPairs(const lexicon::WordList& words, const std::string& list_name,
-                          const SurveyProgress& progress, const Spellings& spellings) {
+                          const SurveyProgress& progress, const Spellings& spellings,
+                          const contexts::PlaceRule* rule) {
   const SymbolSequences sequences(words, list_name);
-  PairCounter counter(sequences, spellings);
+  PairCounter counter(sequences, spellings, rule);
   for (std::size_t word = 0; word < sequences.size();) {
     const std::size_t next = counter.CountBatch(word);
     for (std::size_t step = word / texts::kSurveyProgressInterval + 1;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/contexts/places.h"
 #include "search/lexicon/word_list.h"
 #include "search/survey/contrasts.h"
 
@@ -56,10 +57,13 @@ struct Survey {
 // Called now and then with the number of distinct words done and their total.
 using SurveyProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// Surveys `words`, telling words apart by `spellings` too where there are any;
-// throws SearchError for a list with more symbols than a survey covers, naming
-// `list_name`.
+// Surveys `words`, telling copies of a word apart by `spellings` where given
+// (see ContrastCounter), and keeping only the pairs whose replaced places all
+// fit `rule` unless it is null: each cell is then the restricted search's
+// count, and a symbol's words those of its restricted list. Throws SearchError
+// for a list with more symbols than a survey covers, naming `list_name`.
 Survey SurveyMinimalPairs(const lexicon::WordList& words, const std::string& list_name,
-                          const SurveyProgress& progress, const Spellings& spellings = {});
+                          const SurveyProgress& progress, const Spellings& spellings = {},
+                          const contexts::PlaceRule* rule = nullptr);
 
 }  // namespace search::survey

@@ -10,14 +10,14 @@
 #include "search/os/output_file.h"
 #include "search/survey/contrasts.h"
 #include "search/survey/survey.h"
+#include "search/survey/survey_report.h"
 #include "search/texts/encoding.h"
 
 namespace search::survey {
 
 struct PageContext {
   const Survey& survey;
-  const lexicon::WordList& words;
-  const Spellings& spellings;
+  const PageWords& words;
   texts::TextEncoding encoding;
   std::vector<std::string> shown;   // the symbols as headers show them, escaped for the page
   std::vector<std::string> titled;  // the symbols as titles show them

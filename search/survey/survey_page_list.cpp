@@ -63,8 +63,11 @@ void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile&
                  "</th><th scope=\"col\">With " + later +
                  "</th><th scope=\"col\">Frame</th></tr></thead><tbody>");
   for (const WordPair& pair : contrast.examples) {
-    const std::string_view one = page.words.Trimmed(static_cast<std::size_t>(pair.earlier_word));
-    const std::string_view other = page.words.Trimmed(static_cast<std::size_t>(pair.later_word));
+    // Where the words differ as matched: a fold may make other symbols alike.
+    const std::string_view one =
+        page.words.matched.Trimmed(static_cast<std::size_t>(pair.earlier_word));
+    const std::string_view other =
+        page.words.matched.Trimmed(static_cast<std::size_t>(pair.later_word));
     file.WriteLine("<tr><td>" + EscapedForHtml(WordText(page, pair.earlier_word)) + "</td><td>" +
                    EscapedForHtml(WordText(page, pair.later_word)) + "</td><td>" +
                    EscapedForHtml(VisibleText(ShownText(Frame(one, other), page.encoding))) +
@@ -92,8 +95,8 @@ void WriteContrastList(const PageContext& page, os::OutputFile& file) {
   file.WriteLine(
       std::string("<p>The word pairs of two symbols are the different pairs of words that "
                   "<code>minpairs</code> pairs for them one way or the other, each pair once ") +
-      (page.spellings ? "(a word is its spelling with its transcription)"
-                      : "however often its words are written") +
+      (page.words.spellings ? "(a word is its spelling with its transcription)"
+                            : "however often its words are written") +
       ". The words with each symbol are counted the same way. Open a row to see its first "
       "word pairs, each with its frame: the rest of the word, with _ where the two "
       "differ.</p>");

@@ -10,6 +10,7 @@
 #include "search/lexicon/word_list.h"
 #include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
+#include "search/pairs/search_options.h"
 #include "search/survey/survey.h"
 #include "search/texts/encoding.h"
 #include "search/texts/tsv_field.h"
@@ -57,12 +58,22 @@ std::string EscapedForHtml(std::string_view text);
 // searches (earlier symbol first, then later first) and its three word counts.
 void WriteContrastTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file);
 
+// The words of a survey's page: as read, which it shows, with their spellings
+// where there are any, and as matched (folded), which frames show. Positions
+// are the same in both.
+struct PageWords {
+  const lexicon::WordList& read;
+  const lexicon::WordList& matched;
+  const Spellings& spellings;
+};
+
 // The contrasts, ranked, each with its first word pairs, then the counts as a
 // heat map, with each cell's first pairs and the command that lists all of
-// them. Words show their spellings where there are any. Symbols and words show
-// control, line-separating and bidirectional characters escaped, as messages do.
-void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
-                     texts::TextEncoding encoding, const CommandPlace& commands,
-                     os::OutputFile& file, const Spellings& spellings = {});
+// them. The title and the summary name the options' contexts and fold. Symbols
+// and words show control, line-separating and bidirectional characters
+// escaped, as messages do.
+void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
+                     const CommandPlace& commands, const pairs::SearchOptions& options,
+                     os::OutputFile& file);
 
 }  // namespace search::survey

@@ -208,7 +208,46 @@ std::string Cell(const PageContext& page, const ShadeScale& scale, std::size_t f
          CellDetails(page, first, second) + "\">" + std::to_string(count) + "</a></td>";
 }
 
-void WriteHead(os::OutputFile& file) {
+// The options that change which words take part, for the title: " (# _; strip
+// 012)", or "" without any.
+std::string OptionsInTitle(const pairs::SearchOptions& options) {
+  std::string named;
+  for (const std::string& option : options.NamedInFiles()) {
+    named += named.empty() ? " (" : "; ";
+    named += option;
+  }
+  return named.empty() ? named : named + ")";
+}
+
+// What the options keep, in words, after the summary; "" without any.
+std::string OptionsInSummary(const pairs::SearchOptions& options) {
+  std::string text;
+  if (!options.contexts.empty()) {
+    text += " Only the pairs whose every replaced place fits ";
+    for (std::size_t n = 0; n < options.contexts.size(); ++n) {
+      const std::string& context = options.contexts[n].text;
+      if (n > 0) text += " or ";
+      // A position is a word; a context always holds its place, "_".
+      const bool position = context == "initial" || context == "medial" || context == "final";
+      text += position ? "the position " : "the context ";
+      text += context;
+    }
+    text += '.';
+  }
+  if (!options.strip.empty()) {
+    text += " Symbols folded: ";
+    text += options.strip;
+    text += " stripped from every symbol before matching.";
+  }
+  if (options.reading.min_frequency) {
+    text += " Words below the frequency ";
+    text += options.reading.min_frequency->typed;
+    text += " left out.";
+  }
+  return text;
+}
+
+void WriteHead(const std::string& title, os::OutputFile& file) {
   file.WriteLine("<!DOCTYPE html>");
   file.WriteLine("<html lang=\"en\">");
   file.WriteLine("<head>");
@@ -219,7 +258,7 @@ void WriteHead(os::OutputFile& file) {
       "style-src 'unsafe-inline'; script-src " +
       SurveyPageScriptSource() + "\">");
   file.WriteLine(R"(<meta name="viewport" content="width=device-width, initial-scale=1">)");
-  file.WriteLine("<title>Minimal pairs of every pair of symbols</title>");
+  file.WriteLine("<title>" + title + "</title>");
   file.WriteLine("<style>");
   file.WriteLine(kStyle);
   file.WriteLine(kContrastListStyle);
@@ -227,13 +266,17 @@ void WriteHead(os::OutputFile& file) {
   file.WriteLine("</head>");
 }
 
-void WriteIntroduction(const PageContext& page, os::CommandPrompt prompt, os::OutputFile& file) {
+void WriteIntroduction(const PageContext& page, const std::string& title,
+                       const pairs::SearchOptions& options, os::CommandPrompt prompt,
+                       os::OutputFile& file) {
   const Survey& survey = page.survey;
-  file.WriteLine("<h1>Minimal pairs of every pair of symbols</h1>");
-  file.WriteLine("<p>" +
-                 EscapedForHtml(texts::SurveySummaryText(
-                     survey.size(), survey.SymbolPairsWithPairs(), survey.MinimalPairs())) +
-                 "</p>");
+  file.WriteLine("<h1>" + title + "</h1>");
+  file.WriteLine(
+      "<p>" +
+      EscapedForHtml(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
+                                              survey.MinimalPairs()) +
+                     OptionsInSummary(options)) +
+      "</p>");
   file.WriteLine(
       "<p>First the contrasts, ranked by their word pairs, then every ordered pair of symbols "
       "as a grid. " +
@@ -304,10 +347,10 @@ std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_v
 }
 
 std::string WordText(const PageContext& page, std::int32_t position) {
-  std::string transcription =
-      VisibleText(ShownText(page.words.Trimmed(static_cast<std::size_t>(position)), page.encoding));
-  if (!page.spellings) return transcription;
-  const std::string_view spelling = page.spellings(position);
+  std::string transcription = VisibleText(
+      ShownText(page.words.read.Trimmed(static_cast<std::size_t>(position)), page.encoding));
+  if (!page.words.spellings) return transcription;
+  const std::string_view spelling = page.words.spellings(position);
   if (spelling.empty()) return transcription;
   return VisibleText(ShownText(spelling, page.encoding)) + " (" + transcription + ")";
 }
@@ -329,10 +372,10 @@ std::optional<std::string> CommandFor(const PageContext& page, std::size_t first
   return *page.command_start + " " + *page.arguments[first] + " " + *page.arguments[second];
 }
 
-void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
-                     texts::TextEncoding encoding, const CommandPlace& commands,
-                     os::OutputFile& file, const Spellings& spellings) {
-  PageContext page{survey, words, spellings, encoding, {}, {}, CommandStart(commands), {}};
+void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
+                     const CommandPlace& commands, const pairs::SearchOptions& options,
+                     os::OutputFile& file) {
+  PageContext page{survey, words, encoding, {}, {}, CommandStart(commands), {}};
   for (const std::string& symbol : survey.symbols) {
     const std::string shown = ShownText(symbol, encoding);
     page.titled.push_back(VisibleText(shown));
@@ -342,9 +385,11 @@ void WriteSurveyPage(const Survey& survey, const lexicon::WordList& words,
   const ShadeScale scale(survey.pair_counts.empty() ? 0
                                                     : *std::max_element(survey.pair_counts.begin(),
                                                                         survey.pair_counts.end()));
-  WriteHead(file);
+  const std::string title = EscapedForHtml(
+      VisibleText("Minimal pairs of every pair of symbols" + OptionsInTitle(options)));
+  WriteHead(title, file);
   file.WriteLine("<body>");
-  WriteIntroduction(page, commands.prompt, file);
+  WriteIntroduction(page, title, options, commands.prompt, file);
   WriteContrastList(page, file);
   WriteMap(page, scale, file);
   // Last, so that the list it sorts and filters is there; the hash in the

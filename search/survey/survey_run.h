@@ -1,22 +1,18 @@
 #pragma once
 
-#include <functional>
-
-#include "search/lexicon/word_list_reader.h"
 #include "search/pairs/run_host.h"
-#include "search/survey/contrasts.h"
+#include "search/pairs/search_options.h"
 
 namespace search::survey {
 
-// The spellings of a list once read; an empty function for none.
-using SpellingsOf = std::function<Spellings(const lexicon::WordListFile& list)>;
-
-// A contrast survey as one run: reads in.txt from the host's folder as a search
-// does and writes SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv,
-// SurveyOfContrasts.tsv and SurveyOfMinimalPairs.html into output/, then
-// reports the summary through ShowMessage. Words are told apart by the
-// spellings that `spellings_of` gives too. Throws SearchError on any failure; a
-// file that could not be written in full is removed.
-void RunSurvey(pairs::RunHost& host, const SpellingsOf& spellings_of = {});
+// A contrast survey as one run: reads the word list as a search with `options`
+// does (FOLDER/in.txt or the input file, in its format, above the threshold),
+// counts on the folded words within the contexts, and writes
+// SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv, SurveyOfContrasts.tsv and
+// SurveyOfMinimalPairs.html into output/, named with the options' suffix; then
+// reports the summary through ShowMessage. Words are told apart by their
+// spellings too where the lexicon has them. Throws SearchError on any failure;
+// a file that could not be written in full is removed.
+void RunSurvey(pairs::RunHost& host, const pairs::SearchOptions& options = {});
 
 }  // namespace search::survey

@@ -9,6 +9,7 @@
 
 #include "expected_texts.h"
 #include "recording_host.h"
+#include "search/contexts/context.h"
 #include "search/os/command_quoting.h"
 #include "search/pairs/search_run.h"
 #include "search/pairs/search_state.h"
@@ -143,14 +144,13 @@ TEST_F(SurveyRunTest, RowsAreFirstSymbolsWhenCountsDiffer) {
 // Given spellings, a word is its spelling with its transcription: not and knot
 // are two words, each pairing with note.
 TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
-  folder.Write("in.txt", "n \xC9\x92 t\nn \xC9\x92 t\nn \xC9\x99\xCA\x8A t\n");
-  const std::vector<std::string> spellings = {"not", "knot", "note"};
-  RunSurvey(host, [&](const lexicon::WordListFile& list) {
-    EXPECT_EQ(list.words.size(), spellings.size());
-    return Spellings([&](std::int32_t position) {
-      return std::string_view(spellings[static_cast<std::size_t>(position)]);
-    });
-  });
+  folder.Write("words.tsv",
+               "spelling\ttranscription\nnot\tn \xC9\x92 t\nknot\tn \xC9\x92 t\n"
+               "note\tn \xC9\x99\xCA\x8A t\n");
+  pairs::SearchOptions options;
+  options.input = folder.utf8() + "/words.tsv";
+  options.reading.format = lexicon::LexiconFormat::kTsv;
+  RunSurvey(host, options);
   const std::string table = Output("SurveyOfContrasts.tsv");
   EXPECT_EQ(table.substr(table.find('\n') + 1), "\xC9\x92\t\xC9\x99\xCA\x8A\t2\t2\t2\t2\t1\t0\r\n");
   const std::string page = Output("SurveyOfMinimalPairs.html");
@@ -164,6 +164,50 @@ TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
       page.find("title=\"\xC9\x92 for \xC9\x99\xCA\x8A: 2 minimal pairs&#10;not (n \xC9\x92 t)  "
                 "\xE2\x80\x93  note (n \xC9\x99\xCA\x8A t)&#10;knot (n \xC9\x92 t)"),
       std::string::npos);
+}
+
+// The page names the options in its title and summary, shows the words as
+// read and frames them as matched.
+TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
+  struct Case {
+    std::vector<contexts::Context> contexts;
+    std::string strip;
+    std::string title;
+    std::string summary;
+    std::string row;
+  };
+  const std::vector<Case> cases = {
+      {{contexts::PositionContext("initial"), contexts::ParseContext("{ # x } _ AE", nullptr)},
+       "12",
+       " (initial; { # x } _ AE; strip 12)",
+       "4 symbols, 2 ordered pairs of symbols with minimal pairs, 8 minimal pairs in all. Only "
+       "the pairs whose every replaced place fits the position initial or the context "
+       "{ # x } _ AE. Symbols folded: 12 stripped from every symbol before matching.",
+       "<tr><td>cat (K AE1 T)</td><td>gat (G AE2 T)</td><td>_ AE T</td></tr>"},
+      {{contexts::ParseContext("_ AE1", nullptr)},
+       "",
+       " (_ AE1)",
+       "5 symbols, 2 ordered pairs of symbols with minimal pairs, 4 minimal pairs in all. Only "
+       "the pairs whose every replaced place fits the context _ AE1.",
+       "<tr><td>cot (K AE1 T)</td><td>got (G AE1 T)</td><td>_ AE1 T</td></tr>"},
+  };
+  folder.Write("words.tsv",
+               "spelling\ttranscription\ncat\tK AE1 T\ngat\tG AE2 T\ncot\tK AE1 T\n"
+               "got\tG AE1 T\n");
+  for (const Case& c : cases) {
+    pairs::SearchOptions options;
+    options.input = folder.utf8() + "/words.tsv";
+    options.reading.format = lexicon::LexiconFormat::kTsv;
+    options.contexts = c.contexts;
+    options.strip = c.strip;
+    RunSurvey(host, options);
+    const std::string page = Output("SurveyOfMinimalPairs" + c.title + ".html");
+    const std::string title = "Minimal pairs of every pair of symbols" + c.title;
+    EXPECT_NE(page.find("<title>" + title + "</title>"), std::string::npos) << c.title;
+    EXPECT_NE(page.find("<h1>" + title + "</h1>\r\n<p>" + c.summary + "</p>"), std::string::npos)
+        << c.title;
+    EXPECT_NE(page.find(c.row), std::string::npos) << c.title;
+  }
 }
 
 TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
