@@ -163,7 +163,7 @@ WrittenFiles RunClassSearch(const SymbolClass& first, const SymbolClass& second,
 
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
-  const LexiconView lexicon{state.Words, state.Columns, encoding};
+  const LexiconView lexicon{state.Words, state.columns, encoding};
   std::optional<MatchedList> list;
   std::vector<SymbolPair> pairs;
   std::future<PairIndex> next_index;

@@ -22,7 +22,7 @@ texts::TextEncoding ReadWords(const std::string& path, const lexicon::LexiconRea
   lexicon::WordListFile list = lexicon::ReadLexicon(path, reading);
   state.WordCount = CheckedCount(list.words.size(), "lines in '" + path + "'");
   state.Words = std::move(list.words);
-  state.Columns = std::move(list.columns);
+  state.columns = std::move(list.columns);
   return list.encoding;
 }
 

@@ -91,7 +91,7 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
 
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
-  const LexiconView lexicon{state.Words, state.Columns, encoding};
+  const LexiconView lexicon{state.Words, state.columns, encoding};
   std::optional<Matching> matching;
   std::future<PairIndex> pair_index;
   Writing(paths.first_list, [&] {

@@ -16,7 +16,7 @@ namespace search::pairs {
 // RunSearch. The symbol lists hold positions in Words, in Words order.
 struct SearchState {
   lexicon::WordList Words;
-  lexicon::WordColumns Columns;  // beside Words, in its text; none for a plain list
+  lexicon::WordColumns columns;  // beside Words, in its text; none for a plain list
   std::int32_t WordCount = 0;
   std::vector<std::int32_t> FirstList;
   std::int32_t FirstCount = 0;

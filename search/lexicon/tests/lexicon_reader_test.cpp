@@ -89,7 +89,7 @@ TEST(LexiconReaderTest, KeepsWordsFromTheThresholdOnAndTheRestInOrder) {
     std::vector<std::string> kept;
     for (int repeat = 0; repeat < repeats; ++repeat) {
       const std::string n = std::to_string(repeat);
-      table += "a" + n + "\t2\nb\t\n\"c\"" + n + "\t2.5\nd\t1.99\ne\t10\n";
+      ((((table += "a") += n) += "\t2\nb\t\n\"c\"") += n) += "\t2.5\nd\t1.99\ne\t10\n";
       kept.insert(kept.end(), {"a" + n + "|2", "c" + n + "|2.5", "e|10"});
     }
     const WordListFile list =
@@ -103,7 +103,7 @@ TEST(LexiconReaderTest, ReportsEachFaultWithItsFileAndLine) {
     std::string bytes;
     LexiconReading reading;
     std::string message;  // after "'<path>'"
-  } kCases[] = {
+  } cases[] = {
       {"spelling\ngo\n", Reading(LexiconFormat::kTsv),
        " line 1: no column is named 'transcription' (the first line names the columns, separated "
        "by tabs)"},
@@ -135,7 +135,7 @@ TEST(LexiconReaderTest, ReportsEachFaultWithItsFileAndLine) {
   };
   const TempFolder folder;
   const std::string path = folder.utf8() + "/lexicon";
-  for (const auto& test : kCases) {
+  for (const auto& test : cases) {
     SCOPED_TRACE(test.bytes);
     try {
       Read(folder, test.bytes, test.reading);
