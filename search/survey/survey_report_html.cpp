@@ -6,6 +6,7 @@
 
 #include "search/lexicon/transcription.h"
 #include "search/os/output_names.h"
+#include "search/survey/command_options.h"
 #include "search/survey/survey_page.h"
 #include "search/survey/survey_page_script.h"
 #include "search/survey/survey_report.h"
@@ -108,14 +109,29 @@ std::optional<std::string> TypedArgument(os::CommandPrompt prompt, std::string_v
   return os::QuotedFor(prompt, text);
 }
 
-// "minpairs", the folder unless it is ".", and "--"; nothing when the folder
-// cannot be typed.
-std::optional<std::string> CommandStart(const CommandPlace& place) {
-  if (place.folder == ".") return "minpairs --";
-  // The command line makes "" of the root folder "/".
-  const auto folder = TypedArgument(place.prompt, place.folder.empty() ? "/" : place.folder);
-  if (!folder) return std::nullopt;
-  return "minpairs --dir " + *folder + " --";
+// "minpairs", the folder unless it is ".", the run's options, and "--";
+// nothing when the folder or an option cannot be typed.
+std::optional<std::string> CommandStart(const CommandPlace& place,
+                                        const pairs::SearchOptions& options) {
+  std::string start = "minpairs";
+  if (place.folder != ".") {
+    // The command line makes "" of the root folder "/".
+    const auto folder = TypedArgument(place.prompt, place.folder.empty() ? "/" : place.folder);
+    if (!folder) return std::nullopt;
+    start += " --dir ";
+    start += *folder;
+  }
+  const auto named = CommandOptions(options);
+  if (!named) return std::nullopt;
+  for (const auto& [name, value] : *named) {
+    const auto typed = TypedArgument(place.prompt, value);
+    if (!typed) return std::nullopt;
+    start += ' ';
+    start += name;
+    start += ' ';
+    start += *typed;
+  }
+  return start + " --";
 }
 
 std::string_view PromptName(os::CommandPrompt prompt) {
@@ -227,9 +243,7 @@ std::string OptionsInSummary(const pairs::SearchOptions& options) {
     for (std::size_t n = 0; n < options.contexts.size(); ++n) {
       const std::string& context = options.contexts[n].text;
       if (n > 0) text += " or ";
-      // A position is a word; a context always holds its place, "_".
-      const bool position = context == "initial" || context == "medial" || context == "final";
-      text += position ? "the position " : "the context ";
+      text += IsPosition(context) ? "the position " : "the context ";
       text += context;
     }
     text += '.';
@@ -282,7 +296,7 @@ void WriteIntroduction(const PageContext& page, const std::string& title,
       "as a grid. " +
       (page.command_start ? "The commands are for " + std::string(PromptName(prompt)) +
                                 "; run them in the folder where the survey ran."
-                          : "The folder of the survey cannot be typed safely at " +
+                          : "The folder or the options of the survey cannot be typed safely at " +
                                 std::string(PromptName(prompt)) + ", so no commands are shown.") +
       "</p>");
 }
@@ -339,7 +353,7 @@ void WriteMap(const PageContext& page, const ShadeScale& scale, os::OutputFile& 
 
 std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_view first,
                                         std::string_view second) {
-  const auto start = CommandStart(place);
+  const auto start = CommandStart(place, {});
   const auto first_argument = TypedArgument(place.prompt, first);
   const auto second_argument = TypedArgument(place.prompt, second);
   if (!start || !first_argument || !second_argument) return std::nullopt;
@@ -375,7 +389,7 @@ std::optional<std::string> CommandFor(const PageContext& page, std::size_t first
 void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
                      const CommandPlace& commands, const pairs::SearchOptions& options,
                      os::OutputFile& file) {
-  PageContext page{survey, words, encoding, {}, {}, CommandStart(commands), {}};
+  PageContext page{survey, words, encoding, {}, {}, CommandStart(commands, options), {}};
   for (const std::string& symbol : survey.symbols) {
     const std::string shown = ShownText(symbol, encoding);
     page.titled.push_back(VisibleText(shown));

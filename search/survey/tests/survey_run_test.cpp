@@ -175,6 +175,9 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
     std::string title;
     std::string summary;
     std::string row;
+    // The options that the commands repeat after the input and its format, names
+    // and values; none when the page can show no command.
+    std::optional<std::vector<std::string>> command;
   };
   const std::vector<Case> cases = {
       {{contexts::PositionContext("initial"), contexts::ParseContext("{ # x } _ AE", nullptr)},
@@ -183,13 +186,26 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
        "4 symbols, 2 ordered pairs of symbols with minimal pairs, 8 minimal pairs in all. Only "
        "the pairs whose every replaced place fits the position initial or the context "
        "{ # x } _ AE. Symbols folded: 12 stripped from every symbol before matching.",
-       "<tr><td>cat (K AE1 T)</td><td>gat (G AE2 T)</td><td>_ AE T</td></tr>"},
+       "<tr><td>cat (K AE1 T)</td><td>gat (G AE2 T)</td><td>_ AE T</td></tr>",
+       {{"--position", "initial", "--context", "{ # x } _ AE", "--strip", "12"}}},
       {{contexts::ParseContext("_ AE1", nullptr)},
        "",
        " (_ AE1)",
        "5 symbols, 2 ordered pairs of symbols with minimal pairs, 4 minimal pairs in all. Only "
        "the pairs whose every replaced place fits the context _ AE1.",
-       "<tr><td>cot (K AE1 T)</td><td>got (G AE1 T)</td><td>_ AE1 T</td></tr>"},
+       "<tr><td>cot (K AE1 T)</td><td>got (G AE1 T)</td><td>_ AE1 T</td></tr>",
+       {{"--context", "_ AE1"}}},
+      // @V may be a class: the options do not say which file defines it.
+      {{contexts::ParseContext("_ @V", nullptr)},
+       "",
+       " (_ @V)",
+       "5 symbols, 0 ordered pairs of symbols with minimal pairs, 0 minimal pairs in all. Only "
+       "the pairs whose every replaced place fits the context _ @V.",
+       "<p>No two symbols make a minimal pair.</p>",
+       std::nullopt},
+  };
+  const auto quoted = [](const std::string& text) {
+    return os::QuotedFor(os::SystemCommandPrompt(), text).value();
   };
   folder.Write("words.tsv",
                "spelling\ttranscription\ncat\tK AE1 T\ngat\tG AE2 T\ncot\tK AE1 T\n"
@@ -207,6 +223,20 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
     EXPECT_NE(page.find("<h1>" + title + "</h1>\r\n<p>" + c.summary + "</p>"), std::string::npos)
         << c.title;
     EXPECT_NE(page.find(c.row), std::string::npos) << c.title;
+    if (!c.command) {
+      EXPECT_NE(page.find("The folder or the options of the survey cannot be typed safely"),
+                std::string::npos);
+      continue;
+    }
+    // Appended piece by piece: GCC 12 misreads "x" + string as an overlapping copy.
+    std::string command = "minpairs --dir ";
+    ((command += quoted(folder.utf8())) += " --input ") += quoted(*options.input);
+    (command += " --format ") += quoted("tsv");
+    for (std::size_t n = 0; n < c.command->size(); n += 2) {
+      (((command += ' ') += (*c.command)[n]) += ' ') += quoted((*c.command)[n + 1]);
+    }
+    (((command += " -- ") += quoted("K")) += ' ') += quoted("G");
+    EXPECT_NE(page.find("All of them: " + EscapedForHtml(command)), std::string::npos) << command;
   }
 }
 
