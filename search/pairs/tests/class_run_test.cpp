@@ -75,7 +75,7 @@ SingleSearches SearchEachPair(const std::string& folder, const SearchOptions& op
 std::string ListOf(const lexicon::WordList& words, const std::vector<std::int32_t>& positions) {
   std::string list;
   for (const std::int32_t position : positions) {
-    list += " " + std::string(words.Trimmed(position)) + " \r\n";
+    ((list += ' ') += words.Trimmed(position)) += " \r\n";
   }
   return list;
 }
