@@ -111,7 +111,7 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
   const struct {
     std::vector<std::string> arguments;
     std::string error;  // the first line
-  } kCases[] = {
+  } cases[] = {
       {{}, "expected two symbols, got 0"},
       {{"P"}, "expected two symbols, got 1"},
       {{"P", "T", "K"}, "expected two symbols, got 3"},
@@ -131,7 +131,7 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
       {{"--survey", "--format", "tsv", "--sort", "frequency"},
        "--sort frequency orders a search's pairs; the survey has none to order"},
   };
-  for (const auto& test : kCases) {
+  for (const auto& test : cases) {
     const Outcome outcome = RunMinpairs(test.arguments);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");

@@ -30,7 +30,8 @@ struct Folder {
     std::sort(files.begin(), files.end());
     return files;
   }
-  void Search(std::string_view first, std::string_view second, const SearchOptions& options = {}) {
+  void Search(std::string_view first, std::string_view second,
+              const SearchOptions& options = {}) const {
     RecordingHost host(folder.utf8());
     SearchState state;
     RunSearch(first, second, state, host, options);
@@ -50,7 +51,7 @@ std::string SpreadsheetField(std::mt19937& random, const std::string& text) {
 // Random tables in one encoding throughout give the plain list's three files
 // byte for byte; the only other files are the three tables.
 TEST(LexiconSearchTest, TextFilesAreThoseOfThePlainListOfTranscriptions) {
-  const std::vector<std::string> kHeaders[] = {
+  const std::vector<std::string> headers[] = {
       {"transcription", "spelling"},
       {"Gloss", "", "Transcription", "frequency", "notes", "notes"},
       {"spelling", "frequency", "transcription"},
@@ -67,7 +68,7 @@ TEST(LexiconSearchTest, TextFilesAreThoseOfThePlainListOfTranscriptions) {
                  .duplicate_percent = 10,
                  .double_space_percent = 10,
                  .blank_start = " "});
-    const std::vector<std::string>& header = kHeaders[round % 3];
+    const std::vector<std::string>& header = headers[round % 3];
     std::string table = round % 4 == 0 ? "\xEF\xBB\xBF" : "";
     std::string plain = table;
     const std::string line_end = round % 2 == 0 ? "\r\n" : "\n";
