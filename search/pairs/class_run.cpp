@@ -155,11 +155,7 @@ WrittenFiles RunClassSearch(const SymbolClass& first, const SymbolClass& second,
     throw texts::SearchError(texts::ClassSizesDifferText(first_name, first.symbols.size(),
                                                          second_name, second.symbols.size()));
   }
-  os::CheckSymbolForFileName(first_name, "first");
-  os::CheckSymbolForFileName(second_name, "second");
   const RunPaths paths = PathsFor(host.ApplicationDirectory(), first_name, second_name, options);
-  os::CheckOutputPathLengths(paths.first_list, paths.second_list, paths.pairs,
-                             first_name != second_name);
 
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);

@@ -12,9 +12,14 @@ RunPaths PathsFor(const std::string& folder, std::string_view first_name,
   const auto list_path = [&](std::string_view name) {
     return output + "ListOfWordsWith " + std::string(name) + suffix;
   };
-  return RunPaths{
+  os::CheckSymbolForFileName(first_name, "first");
+  os::CheckSymbolForFileName(second_name, "second");
+  RunPaths paths{
       options.input.value_or(folder + "/in.txt"), list_path(first_name), list_path(second_name),
       output + "VendrelFor" + std::string(first_name) + "And" + std::string(second_name) + suffix};
+  os::CheckOutputPathLengths(paths.first_list, paths.second_list, paths.pairs,
+                             first_name != second_name);
+  return paths;
 }
 
 texts::TextEncoding ReadWords(const std::string& path, const lexicon::LexiconReading& reading,

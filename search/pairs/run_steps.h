@@ -28,6 +28,8 @@ struct RunPaths {
   std::string pairs;
 };
 
+// The run's files, after refusing symbols that cannot be part of a file name
+// and names or paths too long for the output folder: nothing is read first.
 RunPaths PathsFor(const std::string& folder, std::string_view first_name,
                   std::string_view second_name, const SearchOptions& options);
 

@@ -83,11 +83,7 @@ WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text
                        SearchState& state, RunHost& host, const SearchOptions& options) {
   const std::string_view first_name = lexicon::TrimSpaces(first_text);
   const std::string_view second_name = lexicon::TrimSpaces(second_text);
-  os::CheckSymbolForFileName(first_name, "first");
-  os::CheckSymbolForFileName(second_name, "second");
   const RunPaths paths = PathsFor(host.ApplicationDirectory(), first_name, second_name, options);
-  os::CheckOutputPathLengths(paths.first_list, paths.second_list, paths.pairs,
-                             first_name != second_name);
 
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
