@@ -3,13 +3,13 @@
 #include <iosfwd>
 #include <string>
 
-#include "search/pairs/run_host.h"
+#include "search/os/run_host.h"
 
 namespace cli {
 
 // Status texts go to `err`, one per line (none when quiet); messages go to
 // `out`, and a message that cannot be written there fails the run.
-class ConsoleHost final : public search::pairs::RunHost {
+class ConsoleHost final : public search::os::RunHost {
  public:
   ConsoleHost(std::string folder, bool quiet, std::ostream& out, std::ostream& err);
 

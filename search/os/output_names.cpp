@@ -54,6 +54,12 @@ void CheckOutputPathLengths(const std::string& first_list_path, const std::strin
   CheckPathLength(pairs_path, "the two symbols make", limits);
 }
 
+void CheckOutputPathLengths(const std::vector<std::string>& paths, const char* whose) {
+  if (paths.empty()) return;
+  const NameLimits limits = FileNameLimits(paths.front().substr(0, NameStart(paths.front())));
+  for (const std::string& path : paths) CheckPathLength(path, whose, limits);
+}
+
 std::string SecondListPath(const std::string& first_list_path, const std::string& second_list_path,
                            bool symbols_differ) {
   if (symbols_differ && SameFile(first_list_path, second_list_path)) {

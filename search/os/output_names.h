@@ -19,6 +19,11 @@ void CheckSymbolForFileName(std::string_view trimmed_symbol, const char* which);
 void CheckOutputPathLengths(const std::string& first_list_path, const std::string& second_list_path,
                             const std::string& pairs_path, bool symbols_differ);
 
+// Refuses any of `paths`, files of one output folder, whose name or whole path
+// would pass the folder's limits; `whose` says what made them long ("the
+// options make").
+void CheckOutputPathLengths(const std::vector<std::string>& paths, const char* whose);
+
 // Where the second list is written. Its own path, unless that is the file the
 // first list was just written to while the symbols differ, as "s" and "S" are
 // on a file system that ignores case: then "ListOfWordsWith S (2).txt" beside

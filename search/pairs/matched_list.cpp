@@ -8,7 +8,7 @@
 namespace search::pairs {
 
 MatchedList::MatchedList(const lexicon::WordList& read, texts::TextEncoding encoding,
-                         const SearchOptions& options)
+                         const options::SearchOptions& options)
     : encoding_(encoding), words_(&read) {
   if (!options.strip.empty()) {
     fold_.emplace(options.strip, encoding);

@@ -10,7 +10,7 @@
 #include "search/contexts/fold.h"
 #include "search/contexts/places.h"
 #include "search/lexicon/word_list.h"
-#include "search/pairs/search_options.h"
+#include "search/options/search_options.h"
 #include "search/pairs/search_symbol.h"
 #include "search/texts/encoding.h"
 
@@ -22,7 +22,7 @@ class MatchedList final {
   // Folds `read` when the options strip characters, and makes the rule of
   // their contexts; `read` must stay in place.
   MatchedList(const lexicon::WordList& read, texts::TextEncoding encoding,
-              const SearchOptions& options);
+              const options::SearchOptions& options);
   MatchedList(const MatchedList&) = delete;
   MatchedList& operator=(const MatchedList&) = delete;
 

@@ -235,7 +235,7 @@ struct PairIndex::LinesMadeAhead {
   std::size_t lines = 0;
 };
 
-std::size_t PairIndex::WritePairs(os::OutputFile& pairs_file, RunHost& host) const {
+std::size_t PairIndex::WritePairs(os::OutputFile& pairs_file, os::RunHost& host) const {
   const std::size_t count = first_list_.size();
   const auto first_count = static_cast<std::int32_t>(count);
   const auto show_progress = [&](std::size_t first_index) {  // before the word at first_index
@@ -354,7 +354,7 @@ void PairIndex::ForEachPartner(std::span<const std::uint32_t> partners,
 }
 
 void FindPairs(const lexicon::WordList& words, const PairSearchSide& first,
-               const PairSearchSide& second, os::OutputFile& pairs_file, RunHost& host) {
+               const PairSearchSide& second, os::OutputFile& pairs_file, os::RunHost& host) {
   PairIndex(words, first, second).WritePairs(pairs_file, host);
 }
 

@@ -10,9 +10,9 @@
 #include "search/kit/text_hash.h"
 #include "search/lexicon/word_list.h"
 #include "search/os/output_file.h"
+#include "search/os/run_host.h"
 #include "search/pairs/candidate_index.h"
 #include "search/pairs/pair_row.h"
-#include "search/pairs/run_host.h"
 #include "search/pairs/search_symbol.h"
 
 namespace search::pairs {
@@ -44,7 +44,7 @@ class PairIndex final {
   // word (outer) with every second-list word (inner), and "Completed  i /  n
   // words containing ..." is shown before the i-th first-list word for every i
   // that is a multiple of 100. Returns the number of lines.
-  std::size_t WritePairs(os::OutputFile& pairs_file, RunHost& host) const;
+  std::size_t WritePairs(os::OutputFile& pairs_file, os::RunHost& host) const;
 
   // Makes WritePairs end every line with `text` (before CR LF): a class run
   // names each line's two symbols so.
@@ -82,6 +82,6 @@ class PairIndex final {
 
 // PairIndex and its WritePairs in one.
 void FindPairs(const lexicon::WordList& words, const PairSearchSide& first,
-               const PairSearchSide& second, os::OutputFile& pairs_file, RunHost& host);
+               const PairSearchSide& second, os::OutputFile& pairs_file, os::RunHost& host);
 
 }  // namespace search::pairs

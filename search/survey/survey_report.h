@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "search/lexicon/word_list.h"
+#include "search/options/search_options.h"
 #include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
-#include "search/pairs/search_options.h"
 #include "search/survey/survey.h"
 #include "search/texts/encoding.h"
 #include "search/texts/tsv_field.h"
@@ -73,7 +73,7 @@ struct PageWords {
 // and words show control, line-separating and bidirectional characters
 // escaped, as messages do.
 void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
-                     const CommandPlace& commands, const pairs::SearchOptions& options,
+                     const CommandPlace& commands, const options::SearchOptions& options,
                      os::OutputFile& file);
 
 }  // namespace search::survey

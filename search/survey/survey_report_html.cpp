@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "search/lexicon/transcription.h"
+#include "search/options/run_options.h"
 #include "search/os/output_names.h"
-#include "search/survey/command_options.h"
 #include "search/survey/survey_page.h"
 #include "search/survey/survey_page_script.h"
 #include "search/survey/survey_report.h"
@@ -112,7 +112,7 @@ std::optional<std::string> TypedArgument(os::CommandPrompt prompt, std::string_v
 // "minpairs", the folder unless it is ".", the run's options, and "--";
 // nothing when the folder or an option cannot be typed.
 std::optional<std::string> CommandStart(const CommandPlace& place,
-                                        const pairs::SearchOptions& options) {
+                                        const options::SearchOptions& options) {
   std::string start = "minpairs";
   if (place.folder != ".") {
     // The command line makes "" of the root folder "/".
@@ -121,7 +121,7 @@ std::optional<std::string> CommandStart(const CommandPlace& place,
     start += " --dir ";
     start += *folder;
   }
-  const auto named = CommandOptions(options);
+  const auto named = search::options::CommandOptions(options);
   if (!named) return std::nullopt;
   for (const auto& [name, value] : *named) {
     const auto typed = TypedArgument(place.prompt, value);
@@ -226,39 +226,13 @@ std::string Cell(const PageContext& page, const ShadeScale& scale, std::size_t f
 
 // The options that change which words take part, for the title: " (# _; strip
 // 012)", or "" without any.
-std::string OptionsInTitle(const pairs::SearchOptions& options) {
+std::string OptionsInTitle(const options::SearchOptions& options) {
   std::string named;
   for (const std::string& option : options.NamedInFiles()) {
     named += named.empty() ? " (" : "; ";
     named += option;
   }
   return named.empty() ? named : named + ")";
-}
-
-// What the options keep, in words, after the summary; "" without any.
-std::string OptionsInSummary(const pairs::SearchOptions& options) {
-  std::string text;
-  if (!options.contexts.empty()) {
-    text += " Only the pairs whose every replaced place fits ";
-    for (std::size_t n = 0; n < options.contexts.size(); ++n) {
-      const std::string& context = options.contexts[n].text;
-      if (n > 0) text += " or ";
-      text += IsPosition(context) ? "the position " : "the context ";
-      text += context;
-    }
-    text += '.';
-  }
-  if (!options.strip.empty()) {
-    text += " Symbols folded: ";
-    text += options.strip;
-    text += " stripped from every symbol before matching.";
-  }
-  if (options.reading.min_frequency) {
-    text += " Words below the frequency ";
-    text += options.reading.min_frequency->typed;
-    text += " left out.";
-  }
-  return text;
 }
 
 void WriteHead(const std::string& title, os::OutputFile& file) {
@@ -281,7 +255,7 @@ void WriteHead(const std::string& title, os::OutputFile& file) {
 }
 
 void WriteIntroduction(const PageContext& page, const std::string& title,
-                       const pairs::SearchOptions& options, os::CommandPrompt prompt,
+                       const options::SearchOptions& options, os::CommandPrompt prompt,
                        os::OutputFile& file) {
   const Survey& survey = page.survey;
   file.WriteLine("<h1>" + title + "</h1>");
@@ -289,7 +263,7 @@ void WriteIntroduction(const PageContext& page, const std::string& title,
       "<p>" +
       EscapedForHtml(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
                                               survey.MinimalPairs()) +
-                     OptionsInSummary(options)) +
+                     search::options::OptionsInProse(options)) +
       "</p>");
   file.WriteLine(
       "<p>First the contrasts, ranked by their word pairs, then every ordered pair of symbols "
@@ -387,7 +361,7 @@ std::optional<std::string> CommandFor(const PageContext& page, std::size_t first
 }
 
 void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
-                     const CommandPlace& commands, const pairs::SearchOptions& options,
+                     const CommandPlace& commands, const options::SearchOptions& options,
                      os::OutputFile& file) {
   PageContext page{survey, words, encoding, {}, {}, CommandStart(commands, options), {}};
   for (const std::string& symbol : survey.symbols) {

@@ -59,7 +59,7 @@ class ReadWordKeys final {
 
 }  // namespace
 
-void RunSurvey(pairs::RunHost& host, const pairs::SearchOptions& options) {
+void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
   const std::string folder = host.ApplicationDirectory();
   const std::string word_list_path = options.input.value_or(folder + "/in.txt");
   const std::string suffix = os::OptionsSuffix(options.NamedInFiles());
@@ -68,8 +68,11 @@ void RunSurvey(pairs::RunHost& host, const pairs::SearchOptions& options) {
   };
   // What the run is doing, for the message if memory runs out.
   std::string doing = "read '" + word_list_path + "'";
-  // A missing output folder shows before a long count, not after it.
+  // A missing output folder, or names too long for it, show before a long count.
   os::CheckOutputFolder(output(kSurveyTableFile));
+  os::CheckOutputPathLengths({output(kSurveyTableFile), output(kSurveySymbolsFile),
+                              output(kSurveyContrastsFile), output(kSurveyPageFile)},
+                             "the options make");
   try {
     host.ShowStatus(texts::kReadingStatus);
     const lexicon::WordListFile input = lexicon::ReadLexicon(word_list_path, options.reading);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/pairs/run_host.h"
-#include "search/pairs/search_options.h"
+#include "search/options/search_options.h"
+#include "search/os/run_host.h"
 
 namespace search::survey {
 
@@ -13,6 +13,6 @@ namespace search::survey {
 // reports the summary through ShowMessage. Words are told apart by their
 // spellings too where the lexicon has them. Throws SearchError on any failure;
 // a file that could not be written in full is removed.
-void RunSurvey(pairs::RunHost& host, const pairs::SearchOptions& options = {});
+void RunSurvey(os::RunHost& host, const options::SearchOptions& options = {});
 
 }  // namespace search::survey

@@ -139,7 +139,7 @@ TEST(FindPairs, MatchesTheNestedLoopsOnRandomLists) {
       for (const NamedHash& named : hashes) {
         const auto search = [&](const lexicon::WordList& words, const PairSearchSide& first_side,
                                 const PairSearchSide& second_side, os::OutputFile& file,
-                                RunHost& host) {
+                                os::RunHost& host) {
           PairIndex(words, first_side, second_side, named.hash).WritePairs(file, host);
         };
         const Result indexed = RunPairSearch(search, state, first, second);

@@ -18,8 +18,8 @@
 #include "recording_host.h"
 #include "search/contexts/context.h"
 #include "search/os/output_names.h"
-#include "search/pairs/search_run.h"
-#include "search/pairs/search_state.h"
+#include "search/runs/search_run.h"
+#include "search/runs/search_state.h"
 #include "search/survey/survey_run.h"
 #include "temp_folder.h"
 
@@ -64,8 +64,8 @@ struct Case {
   std::string suffix;
 };
 
-pairs::SearchOptions OptionsOf(const Case& c, const std::string& input) {
-  pairs::SearchOptions options;
+options::SearchOptions OptionsOf(const Case& c, const std::string& input) {
+  options::SearchOptions options;
   options.input = input;
   options.reading.format = lexicon::LexiconFormat::kTsv;
   for (const std::string& place : c.places) {
@@ -102,7 +102,7 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
         lexicon.append(1, static_cast<char>('a' + random() % 2)).append("\t").append(line) += '\n';
       }
       folder.Write("words.tsv", lexicon);
-      const pairs::SearchOptions options = OptionsOf(c, folder.utf8() + "/words.tsv");
+      const options::SearchOptions options = OptionsOf(c, folder.utf8() + "/words.tsv");
       const std::string name = c.suffix + " round " + std::to_string(round);
       RunSurvey(host, options);
       const Table cells = RowsOf(folder.Read("output/SurveyOfMinimalPairs" + c.suffix + ".tsv"));
@@ -117,9 +117,9 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
       for (std::size_t a = 0; a < size; ++a) {
         for (std::size_t b = 0; b < size; ++b) {
           if (a == b) continue;
-          pairs::SearchState state;
-          const pairs::WrittenFiles written =
-              pairs::RunSearch(symbols[a + 1][0], symbols[b + 1][0], state, host, options);
+          runs::SearchState state;
+          const runs::WrittenFiles written =
+              runs::RunSearch(symbols[a + 1][0], symbols[b + 1][0], state, host, options);
           ASSERT_EQ(std::to_string(state.FirstCount), symbols[a + 1][1]) << name;
           const auto lines = WordsOf(os::TablePath(written.pairs));
           ASSERT_EQ(std::to_string(lines.size()), cells[a + 1][b + 1])

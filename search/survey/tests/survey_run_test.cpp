@@ -11,8 +11,8 @@
 #include "recording_host.h"
 #include "search/contexts/context.h"
 #include "search/os/command_quoting.h"
-#include "search/pairs/search_run.h"
-#include "search/pairs/search_state.h"
+#include "search/runs/search_run.h"
+#include "search/runs/search_state.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/search_error.h"
 #include "temp_folder.h"
@@ -119,9 +119,9 @@ TEST_F(SurveyRunTest, SymbolsTypedAsShownFindTheSurveysCounts) {
   for (std::size_t first = 1; first < symbols.size(); ++first) {
     for (std::size_t second = 1; second < symbols.size(); ++second) {
       if (first == second) continue;
-      pairs::SearchState state;
-      const pairs::WrittenFiles written =
-          pairs::RunSearch(symbols[first][0], symbols[second][0], state, host);
+      runs::SearchState state;
+      const runs::WrittenFiles written =
+          runs::RunSearch(symbols[first][0], symbols[second][0], state, host);
       EXPECT_EQ(line_count(written.first_list), symbols[first][1]) << first;
       EXPECT_EQ(line_count(written.pairs), counts[first][second]) << first << " for " << second;
     }
@@ -147,7 +147,7 @@ TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
   folder.Write("words.tsv",
                "spelling\ttranscription\nnot\tn \xC9\x92 t\nknot\tn \xC9\x92 t\n"
                "note\tn \xC9\x99\xCA\x8A t\n");
-  pairs::SearchOptions options;
+  options::SearchOptions options;
   options.input = folder.utf8() + "/words.tsv";
   options.reading.format = lexicon::LexiconFormat::kTsv;
   RunSurvey(host, options);
@@ -211,7 +211,7 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
                "spelling\ttranscription\ncat\tK AE1 T\ngat\tG AE2 T\ncot\tK AE1 T\n"
                "got\tG AE1 T\n");
   for (const Case& c : cases) {
-    pairs::SearchOptions options;
+    options::SearchOptions options;
     options.input = folder.utf8() + "/words.tsv";
     options.reading.format = lexicon::LexiconFormat::kTsv;
     options.contexts = c.contexts;

@@ -15,7 +15,7 @@
 #include "search/lexicon/transcription.h"
 #include "search/lexicon/word_list_reader.h"
 #include "search/pairs/pair_index.h"
-#include "search/pairs/search_state.h"
+#include "search/runs/search_state.h"
 #include "search/texts/search_error.h"
 #include "temp_folder.h"
 

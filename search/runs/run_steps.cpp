@@ -1,12 +1,12 @@
-#include "search/pairs/run_steps.h"
+#include "search/runs/run_steps.h"
 
 #include "search/lexicon/lexicon_reader.h"
 #include "search/os/output_names.h"
 
-namespace search::pairs {
+namespace search::runs {
 
 RunPaths PathsFor(const std::string& folder, std::string_view first_name,
-                  std::string_view second_name, const SearchOptions& options) {
+                  std::string_view second_name, const options::SearchOptions& options) {
   const std::string output = folder + "/output/";
   const std::string suffix = os::OptionsSuffix(options.NamedInFiles()) + ".txt";
   const auto list_path = [&](std::string_view name) {
@@ -37,13 +37,13 @@ void WriteList(os::OutputFile& file, const lexicon::WordList& words,
   file.Close();
 }
 
-void WriteListTable(const std::string& list_path, const LexiconView& lexicon,
+void WriteListTable(const std::string& list_path, const pairs::LexiconView& lexicon,
                     const std::vector<std::int32_t>& positions) {
   if (!lexicon.columns.Any()) return;
   const std::string path = os::TablePath(list_path);
   Writing(path, [&] {
     os::OutputFile file(path);
-    WriteWordTable(file, lexicon, positions);
+    pairs::WriteWordTable(file, lexicon, positions);
   });
 }
 
@@ -55,4 +55,4 @@ WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ) {
   return written;
 }
 
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -1,4 +1,4 @@
-#include "search/pairs/look_alikes.h"
+#include "search/runs/look_alikes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
 
 lexicon::WordList ListOf(const std::vector<std::string_view>& lines) {
@@ -71,4 +71,4 @@ TEST(LookAlikeNote, NamesTheSymbolOfTheListOrNothing) {
 }
 
 }  // namespace
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -16,11 +16,13 @@
 #include "recording_host.h"
 #include "search/contexts/context.h"
 #include "search/lexicon/transcription.h"
-#include "search/pairs/search_run.h"
+#include "search/runs/search_run.h"
 #include "temp_folder.h"
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
+
+using options::SearchOptions;
 
 using Neighbour = std::optional<std::string>;  // none: the word's edge
 
@@ -162,4 +164,4 @@ TEST(ContextRun, IsTheUnrestrictedPairsFileLessTheLinesWhoseReplacedPlacesDoNotF
 }
 
 }  // namespace
-}  // namespace search::pairs
+}  // namespace search::runs

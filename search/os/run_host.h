@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace search::pairs {
+namespace search::os {
 
 // What a search run needs from the program that hosts it. The window and the
 // command line provide it; tests pass a fake that records what was shown.
@@ -21,4 +21,4 @@ class RunHost {
   virtual void ShowMessage(std::string_view text) = 0;
 };
 
-}  // namespace search::pairs
+}  // namespace search::os

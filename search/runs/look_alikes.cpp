@@ -1,4 +1,4 @@
-#include "search/pairs/look_alikes.h"
+#include "search/runs/look_alikes.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include "search/lexicon/transcription.h"
 #include "search/pairs/search_symbol.h"
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
 
 // One character of a look-alike pair, in UTF-8.
@@ -64,7 +64,7 @@ std::vector<Swap> FindSwaps(std::string_view symbol) {
 
 bool InSomeWord(std::string_view symbol, const lexicon::WordList& words,
                 texts::TextEncoding encoding) {
-  const SearchSymbol search_symbol = MakeSearchSymbol(symbol, encoding);
+  const pairs::SearchSymbol search_symbol = pairs::MakeSearchSymbol(symbol, encoding);
   if (!search_symbol.Match) return false;
   bool found = false;
   words.ForEachContaining(*search_symbol.Match, [&](std::size_t /*word*/) { found = true; });
@@ -121,4 +121,4 @@ std::optional<std::string> LookAlikeNote(std::string_view typed, const lexicon::
   return std::nullopt;
 }
 
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -10,11 +10,13 @@
 
 #include "random_lines.h"
 #include "recording_host.h"
-#include "search/pairs/search_run.h"
+#include "search/runs/search_run.h"
 #include "temp_folder.h"
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
+
+using options::SearchOptions;
 
 using testing_support::RecordingHost;
 using testing_support::TempFolder;
@@ -165,4 +167,4 @@ TEST_F(SpelledLexiconTest, AThresholdLeavesTheUnfilteredFilesAndNamesItsOwn) {
 }
 
 }  // namespace
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -10,7 +10,7 @@
 #include "search/lexicon/word_list.h"
 #include "search/texts/search_error.h"
 
-namespace search::pairs {
+namespace search::runs {
 
 // Everything one run reads and selects; owned by the caller and filled by
 // RunSearch. The symbol lists hold positions in Words, in Words order.
@@ -33,4 +33,4 @@ inline std::int32_t CheckedCount(std::size_t size, std::string_view what) {
   return static_cast<std::int32_t>(size);
 }
 
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -1,4 +1,4 @@
-#include "search/pairs/search_run.h"
+#include "search/runs/search_run.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,10 @@
 #include "temp_folder.h"
 #include "worked_example.h"
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
+
+using os::RunHost;
 
 using testing_support::kExpectedBegunSearch;
 using testing_support::kExpectedDone;
@@ -295,4 +297,4 @@ TEST_F(SearchRunTest, RunningOutOfMemoryNamesTheFileBeingWrittenAndRemovesIt) {
 }
 
 }  // namespace
-}  // namespace search::pairs
+}  // namespace search::runs

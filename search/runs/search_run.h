@@ -3,21 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "search/pairs/run_host.h"
-#include "search/pairs/search_options.h"
-#include "search/pairs/search_state.h"
-#include "search/texts/encoding.h"
+#include "search/options/search_options.h"
+#include "search/os/run_host.h"
+#include "search/runs/search_state.h"
+#include "search/runs/written_files.h"
 
-namespace search::pairs {
-
-// The paths a run wrote its three files to, and how it read the list.
-struct WrittenFiles {
-  std::string first_list;
-  std::string second_list;
-  std::string pairs;
-  bool second_list_derived = false;  // second_list is a derived name, not its own
-  texts::TextEncoding word_list_encoding = texts::TextEncoding::kUtf8;  // in.txt's, as read
-};
+namespace search::runs {
 
 // One complete search: reads in.txt from the host's folder, writes the words
 // with each symbol to "output/ListOfWordsWith <symbol>.txt", reports both counts
@@ -37,6 +28,7 @@ struct WrittenFiles {
 // transcriptions, each file gets a table of the same name beside it
 // (".tsv"), written right after it.
 WrittenFiles RunSearch(std::string_view first_text, std::string_view second_text,
-                       SearchState& state, RunHost& host, const SearchOptions& options = {});
+                       SearchState& state, os::RunHost& host,
+                       const options::SearchOptions& options = {});
 
-}  // namespace search::pairs
+}  // namespace search::runs

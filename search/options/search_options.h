@@ -7,7 +7,7 @@
 #include "search/contexts/context.h"
 #include "search/lexicon/lexicon_format.h"
 
-namespace search::pairs {
+namespace search::options {
 
 // What a run may be asked beyond its two symbols; the window asks none of it.
 struct SearchOptions {
@@ -23,14 +23,8 @@ struct SearchOptions {
   std::string strip;
 
   // The options that change which words take part, as file names show them,
-  // in a fixed order.
-  [[nodiscard]] std::vector<std::string> NamedInFiles() const {
-    std::vector<std::string> named;
-    for (const contexts::Context& context : contexts) named.push_back(context.text);
-    if (!strip.empty()) named.push_back("strip " + strip);
-    if (reading.min_frequency) named.push_back("min-frequency " + reading.min_frequency->typed);
-    return named;
-  }
+  // in the order the table of run options gives them.
+  [[nodiscard]] std::vector<std::string> NamedInFiles() const;
 };
 
-}  // namespace search::pairs
+}  // namespace search::options

@@ -7,7 +7,7 @@
 #include "search/lexicon/word_list.h"
 #include "search/texts/encoding.h"
 
-namespace search::pairs {
+namespace search::runs {
 
 // For a typed symbol that is in no word of the list: a note that names a symbol
 // of the list the user may have meant, or nothing. Two slips are recognised:
@@ -27,4 +27,4 @@ namespace search::pairs {
 std::optional<std::string> LookAlikeNote(std::string_view typed, const lexicon::WordList& words,
                                          texts::TextEncoding encoding);
 
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -1,8 +1,8 @@
-#include "search/pairs/search_state.h"
+#include "search/runs/search_state.h"
 
 #include <gtest/gtest.h>
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
 
 TEST(CheckedCount, RefusesToPassThe32BitLimit) {
@@ -17,4 +17,4 @@ TEST(CheckedCount, RefusesToPassThe32BitLimit) {
 }
 
 }  // namespace
-}  // namespace search::pairs
+}  // namespace search::runs

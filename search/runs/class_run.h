@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "search/pairs/run_host.h"
-#include "search/pairs/search_options.h"
-#include "search/pairs/search_run.h"
-#include "search/pairs/search_state.h"
+#include "search/options/search_options.h"
+#include "search/os/run_host.h"
+#include "search/runs/search_state.h"
+#include "search/runs/written_files.h"
 
-namespace search::pairs {
+namespace search::runs {
 
 // A class of symbols as a run contrasts it: its name as typed ("@voiceless")
 // and its symbols in their order.
@@ -29,6 +29,6 @@ struct SymbolClass {
 // options and the files' names are those of RunSearch; classes of different
 // sizes raise SearchError before anything is read.
 WrittenFiles RunClassSearch(const SymbolClass& first, const SymbolClass& second, SearchState& state,
-                            RunHost& host, const SearchOptions& options = {});
+                            os::RunHost& host, const options::SearchOptions& options = {});
 
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -1,5 +1,5 @@
 // A class run against the single searches of its pairs of symbols.
-#include "search/pairs/class_run.h"
+#include "search/runs/class_run.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,13 @@
 #include "random_lines.h"
 #include "recording_host.h"
 #include "search/contexts/context.h"
-#include "search/pairs/search_run.h"
+#include "search/runs/search_run.h"
 #include "temp_folder.h"
 
-namespace search::pairs {
+namespace search::runs {
 namespace {
+
+using options::SearchOptions;
 
 const SymbolClass kVoiceless{"@voiceless", {"P", "T", "K"}};
 const SymbolClass kOthers{"@others", {"B", "D", "T"}};  // T in both, against K
@@ -148,4 +150,4 @@ TEST(ClassRun, TablesOfALexiconEndInTheSymbols) {
 }
 
 }  // namespace
-}  // namespace search::pairs
+}  // namespace search::runs

@@ -10,15 +10,15 @@
 
 #include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/word_list.h"
+#include "search/options/search_options.h"
 #include "search/os/output_file.h"
 #include "search/pairs/lexicon_tables.h"
-#include "search/pairs/search_options.h"
-#include "search/pairs/search_run.h"
-#include "search/pairs/search_state.h"
+#include "search/runs/search_state.h"
+#include "search/runs/written_files.h"
 #include "search/texts/encoding.h"
 #include "search/texts/search_error.h"
 
-namespace search::pairs {
+namespace search::runs {
 
 // The files of one run, named after the trimmed symbols (or classes).
 struct RunPaths {
@@ -31,7 +31,7 @@ struct RunPaths {
 // The run's files, after refusing symbols that cannot be part of a file name
 // and names or paths too long for the output folder: nothing is read first.
 RunPaths PathsFor(const std::string& folder, std::string_view first_name,
-                  std::string_view second_name, const SearchOptions& options);
+                  std::string_view second_name, const options::SearchOptions& options);
 
 // Runs the steps that make the file at `path`; memory running out is reported
 // as the failure to write it, and the file goes as any unfinished one does.
@@ -54,11 +54,11 @@ void WriteList(os::OutputFile& file, const lexicon::WordList& words,
                const std::vector<std::int32_t>& positions);
 
 // The table beside the list at `list_path`, when the lexicon has columns.
-void WriteListTable(const std::string& list_path, const LexiconView& lexicon,
+void WriteListTable(const std::string& list_path, const pairs::LexiconView& lexicon,
                     const std::vector<std::int32_t>& positions);
 
 // The names the run writes to. The second list's may be a derived one, which
 // shows only once the first list exists under its name.
 WrittenFiles NameWrittenFiles(const RunPaths& paths, bool symbols_differ);
 
-}  // namespace search::pairs
+}  // namespace search::runs

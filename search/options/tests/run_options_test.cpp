@@ -1,0 +1,153 @@
+#include "search/options/run_options.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "search/options/request_reading.h"
+#include "search/os/output_names.h"
+#include "search/runs/prepared_run.h"
+
+namespace search::options {
+namespace {
+
+// The request a command line makes, its places parsed as a run parses them.
+runs::PreparedRun Prepared(const std::vector<std::string>& arguments) {
+  RunRequest request;
+  std::string error;
+  EXPECT_TRUE(ReadRequest(arguments, request, error)) << error;
+  return runs::PrepareRun(std::move(request));
+}
+
+std::string CommandOf(const SearchOptions& options) {
+  const auto command = CommandOptions(options);
+  if (!command) return "(none)";
+  std::string text;
+  for (const auto& [name, value] : *command) {
+    if (!text.empty()) text += ' ';
+    (text += name) += ' ';
+    text += value;
+  }
+  return text;
+}
+
+TEST(RunOptions, EveryOptionIsReadListedInTheHelpAndDocumentedInTheManual) {
+  std::ifstream file(MINPAIRS_SOURCE_DIR "/docs/manual.md");
+  std::stringstream manual;
+  manual << file.rdbuf();
+  const std::string help = HelpText();
+  for (const RunOption& option : RunOptions()) {
+    EXPECT_EQ(FindRunOption(option.name), &option);
+    if (!option.short_name.empty()) EXPECT_EQ(FindRunOption(option.short_name), &option);
+    EXPECT_NE(help.find("  " + std::string(option.name)), std::string::npos) << option.name;
+    EXPECT_NE(manual.str().find("`" + std::string(option.name)), std::string::npos)
+        << option.name << " is not in docs/manual.md";
+  }
+  EXPECT_EQ(FindRunOption("--frequency"), nullptr);  // a value of --sort is no option
+}
+
+// Each option that changes which words take part: where it stands in the file
+// names, how a character no file name holds is written there, and how the
+// survey page's command repeats it.
+struct NamingCase {
+  std::vector<std::string> arguments;
+  std::string suffix;
+  std::string command;
+};
+
+const std::vector<NamingCase> kNamingCases = {
+    {{"--survey"}, "", ""},
+    {{"--survey", "--input", "words.tsv", "--format", "tsv"}, "", "--input words.tsv --format tsv"},
+    {{"--survey", "--format", "cmudict"}, "", "--format cmudict"},
+    {{"--survey", "--format", "plain"}, "", ""},
+    {{"--survey", "--context", "# _"}, " (# _)", "--context # _"},
+    {{"--survey", "--position", "final", "--context", "_ AE1"},
+     " (final; _ AE1)",
+     "--position final --context _ AE1"},
+    {{"--survey", "--strip", "012"}, " (strip 012)", "--strip 012"},
+    {{"--survey", "--format", "tsv", "--min-frequency", "2.5"},
+     " (min-frequency 2.5)",
+     "--format tsv --min-frequency 2.5"},
+    // Given in any order, named contexts first, then the fold, then the threshold.
+    {{"--survey", "--min-frequency", "3", "--strip", "ː", "--format", "tsv", "--position",
+      "initial"},
+     " (initial; strip ː; min-frequency 3)",
+     "--format tsv --min-frequency 3 --position initial --strip ː"},
+    {{"--survey", "--context", "_ a:b"}, " (_ aU+003Ab)", "--context _ a:b"},
+    {{"--survey", "--context", "_ { \\/ x }"}, " (_ { U+005CU+002F x })", "--context _ { \\/ x }"},
+    {{"--survey", "--strip", "*?"}, " (strip U+002AU+003F)", "--strip *?"},
+    {{"K", "G", "--format", "tsv", "--sort", "frequency"}, "", "--format tsv"},
+};
+
+TEST(RunOptions, NameTheFilesAndRepeatInThePagesCommandsInTheTablesOrder) {
+  for (const NamingCase& c : kNamingCases) {
+    const runs::PreparedRun run = Prepared(c.arguments);
+    EXPECT_EQ(os::OptionsSuffix(run.request.search.NamedInFiles()), c.suffix) << c.arguments[1];
+    EXPECT_EQ(CommandOf(run.request.search), c.command) << c.arguments[1];
+  }
+}
+
+TEST(RunOptions, APageCommandCannotRepeatAContextThatMayNameAClass) {
+  SearchOptions options;
+  options.contexts.push_back({"@vowel _", {}, {}});
+  EXPECT_EQ(CommandOf(options), "(none)");
+}
+
+// Requests refused before anything is read, with their usage errors.
+struct RefusedCase {
+  std::vector<std::string> arguments;
+  std::string error;
+};
+
+const std::vector<RefusedCase> kRefused = {
+    {{"--context", "# _", "", "G"}, "--context and --position need two symbols that are not empty"},
+    {{"--position", "initial", "K", " "},
+     "--context and --position need two symbols that are not empty"},
+    {{"--min-frequency", "3", "K", "G"},
+     "--min-frequency needs --format tsv: frequencies come from its 'frequency' column"},
+    {{"--format", "cmudict", "--sort", "frequency", "K", "G"},
+     "--sort frequency needs --format tsv: frequencies come from its 'frequency' column"},
+    {{"--survey", "--format", "tsv", "--sort", "frequency"},
+     "--sort frequency orders a search's pairs; the survey has none to order"},
+    {{"--sort", "rarity", "K", "G"}, "unknown order 'rarity'; --sort takes frequency"},
+    {{"--format", "csv", "K", "G"}, "unknown format 'csv'; use plain, tsv or cmudict"},
+    {{"--format", "tsv", "--min-frequency", "1e3", "K", "G"},
+     "--min-frequency needs a non-negative decimal number such as 3 or 2.5, got '1e3'"},
+    {{"--strip"}, "--strip needs a value"},
+    {{"K", "G", "--dir", ""}, "--dir needs a folder"},
+    {{"--survey", "K"}, "--survey takes no symbols, got 1"},
+    {{"--", "--survey"}, "expected two symbols, got 1"},
+    {{"--frequency", "K", "G"}, "unknown option '--frequency'"},
+};
+
+TEST(RunOptions, RefuseRequestsThatCannotRun) {
+  for (const RefusedCase& c : kRefused) {
+    RunRequest request;
+    std::string error;
+    EXPECT_FALSE(ReadRequest(c.arguments, request, error)) << c.error;
+    EXPECT_EQ(error, c.error);
+  }
+}
+
+TEST(RunOptions, HelpAndVersionEndTheReadingWhereTheyStand) {
+  RunRequest request;
+  std::string error;
+  EXPECT_TRUE(ReadRequest({"--survey", "-h", "--frobnicate"}, request, error)) << error;
+  EXPECT_EQ(request.action, Action::kHelp);
+  EXPECT_FALSE(ReadRequest({"--frobnicate", "--version"}, request, error));
+}
+
+TEST(RunOptions, AFoldThatEmptiesATypedSymbolIsAUsageError) {
+  try {
+    (void)Prepared({"--strip", "12", "K", "1"});
+    ADD_FAILURE() << "the fold left nothing of '1'";
+  } catch (const contexts::ContextError& error) {
+    EXPECT_STREQ(error.what(), "--strip '12' leaves nothing of the symbol '1'");
+  }
+}
+
+}  // namespace
+}  // namespace search::options
