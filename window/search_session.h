@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "search/pairs/run_host.h"
-#include "search/pairs/search_state.h"
+#include "search/os/run_host.h"
+#include "search/runs/search_state.h"
 
 namespace window {
 
@@ -27,12 +27,12 @@ class SearchSession final {
   // `host`; a failed run ends the program with status 1 after its report. Every
   // later call ends the program with status 0 and shows nothing.
   AfterClick OnGoClicked(std::string_view first_symbol, std::string_view second_symbol,
-                         search::pairs::RunHost& host);
+                         search::os::RunHost& host);
 
  private:
   // Set before the run begins; never cleared.
   bool run_started_ = false;
-  search::pairs::SearchState state_;
+  search::runs::SearchState state_;
 };
 
 }  // namespace window

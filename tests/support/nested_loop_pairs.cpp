@@ -35,7 +35,7 @@ std::string Substituted(std::string_view padded_word, std::string_view from, std
 void NestedLoopPairs(const search::lexicon::WordList& words,
                      const search::pairs::PairSearchSide& first,
                      const search::pairs::PairSearchSide& second,
-                     search::os::OutputFile& pairs_file, search::pairs::RunHost& host) {
+                     search::os::OutputFile& pairs_file, search::os::RunHost& host) {
   const std::vector<std::string> padded = PaddedWords(words);
   const auto first_count = static_cast<std::int32_t>(first.positions.size());
   for (std::int32_t i = 1; i <= first_count; ++i) {

@@ -15,7 +15,7 @@ namespace testing_support {
 void NestedLoopPairs(const search::lexicon::WordList& words,
                      const search::pairs::PairSearchSide& first,
                      const search::pairs::PairSearchSide& second,
-                     search::os::OutputFile& pairs_file, search::pairs::RunHost& host);
+                     search::os::OutputFile& pairs_file, search::os::RunHost& host);
 
 // The lines that the straightforward search for two padded symbols would write,
 // as their number and the word-list positions of the first `kept` lines.

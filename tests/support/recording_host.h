@@ -4,13 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "search/pairs/run_host.h"
+#include "search/os/run_host.h"
 
 namespace testing_support {
 
 // A RunHost that records what the run shows, in order; messages are marked
 // with "message: " so that statuses and messages can be checked as one sequence.
-class RecordingHost final : public search::pairs::RunHost {
+class RecordingHost final : public search::os::RunHost {
  public:
   explicit RecordingHost(std::string folder) : folder_(std::move(folder)) {}
 
@@ -27,7 +27,7 @@ class RecordingHost final : public search::pairs::RunHost {
 };
 
 // A RunHost that shows nothing, for measuring the search alone.
-class SilentHost final : public search::pairs::RunHost {
+class SilentHost final : public search::os::RunHost {
  public:
   std::string ApplicationDirectory() override { return "."; }
   void ShowStatus(std::string_view /*text*/) override {}

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/pairs/run_host.h"
+#include "search/os/run_host.h"
 #include "window/paint_throttle.h"
 
 class QAbstractButton;
@@ -16,7 +16,7 @@ class Desktop;
 // The RunHost that the window hands to the search: status texts become the
 // caption of `status_button`, painted before ShowStatus returns (without
 // processing any input); messages and the folder come from the desktop.
-class WindowHost final : public search::pairs::RunHost {
+class WindowHost final : public search::os::RunHost {
  public:
   WindowHost(QAbstractButton& status_button, QWidget& message_parent, Desktop& desktop);
 

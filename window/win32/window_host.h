@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/pairs/run_host.h"
+#include "search/os/run_host.h"
 #include "window/paint_throttle.h"
 
 namespace window::win32 {
@@ -13,7 +13,7 @@ namespace window::win32 {
 // The RunHost that the window hands to the search: status texts become the
 // caption of `status_button`, painted before ShowStatus returns (the window
 // processes no input during a run); messages are boxes owned by `owner`.
-class WindowHost final : public search::pairs::RunHost {
+class WindowHost final : public search::os::RunHost {
  public:
   WindowHost(HWND owner, HWND status_button);
 
