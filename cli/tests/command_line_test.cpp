@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "expected_texts.h"
-#include "temp_folder.h"
+#include "program_folder.h"
 
 namespace cli {
 namespace {
@@ -15,7 +15,7 @@ using testing_support::kExpectedBegunSearch;
 using testing_support::kExpectedDone;
 using testing_support::kExpectedMakingLists;
 using testing_support::kExpectedReading;
-using testing_support::TempFolder;
+using testing_support::ProgramFolder;
 
 struct Outcome {
   int status;
@@ -37,11 +37,7 @@ Outcome RunMinpairs(const std::vector<std::string>& arguments) {
 
 class CommandLineTest : public ::testing::Test {
  protected:
-  CommandLineTest() {
-    folder.Write("in.txt", "P AE1 T\nT AE1 T\nP IH1 N\nT IH1 N\n");
-    std::filesystem::create_directory(folder.path() / "output");
-  }
-  TempFolder folder;
+  ProgramFolder folder{"P AE1 T\nT AE1 T\nP IH1 N\nT IH1 N\n"};
 };
 
 TEST_F(CommandLineTest, StatusGoesToStderrAndTheSummaryToStdout) {

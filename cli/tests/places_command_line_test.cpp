@@ -2,25 +2,23 @@
 // and a class run's output.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
-#include "temp_folder.h"
+#include "program_folder.h"
 
 namespace cli {
 namespace {
 
-using testing_support::TempFolder;
+using testing_support::ProgramFolder;
 
 class PlacesCommandLineTest : public ::testing::Test {
  protected:
   PlacesCommandLineTest() {
     folder.Write("in.txt", "P AE1 T\nB AE1 T\nT AE1 P\nD AE1 P\nK IH1 N\nG IH1 N\n");
     folder.Write("classes.txt", "# stops\n@voiceless = P T K\nvoiced = B D G\nnasal = M N\n");
-    std::filesystem::create_directory(folder.path() / "output");
   }
 
   int Run(std::vector<std::string> arguments) {
@@ -32,7 +30,7 @@ class PlacesCommandLineTest : public ::testing::Test {
     return status;
   }
 
-  TempFolder folder;
+  ProgramFolder folder;
   std::string out;
   std::string err;
 };
@@ -70,7 +68,7 @@ TEST_F(PlacesCommandLineTest, UsageErrorsWriteNothingAndExitWithTwo) {
     EXPECT_EQ(Run(usage.arguments), 2) << usage.message;
     EXPECT_EQ(err.substr(0, usage.message.size()), usage.message);
     EXPECT_NE(err.find("usage: minpairs"), std::string::npos) << usage.message;
-    EXPECT_EQ(testing_support::OutputFileCount(folder.path()), 0U) << usage.message;
+    EXPECT_EQ(folder.OutputFileCount(), 0U) << usage.message;
   }
 }
 
@@ -84,7 +82,7 @@ TEST_F(PlacesCommandLineTest, AFaultyClassesFileNamesItsLineAndExitsWithOne) {
     folder.Write("bad.txt", text);
     EXPECT_EQ(Run({"--classes", folder.utf8() + "/bad.txt", "@voiced", "P"}), 1) << text;
     EXPECT_EQ(err.rfind("minpairs: error: '" + folder.utf8() + "/bad.txt' " + line, 0), 0U) << err;
-    EXPECT_EQ(testing_support::OutputFileCount(folder.path()), 0U) << text;
+    EXPECT_EQ(folder.OutputFileCount(), 0U) << text;
   }
 }
 

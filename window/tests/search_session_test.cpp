@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "expected_texts.h"
+#include "program_folder.h"
 #include "recording_host.h"
-#include "temp_folder.h"
 #include "worked_example.h"
 
 namespace window {
@@ -21,20 +21,13 @@ constexpr const char* kOutputs[] = {"ListOfWordsWith K.txt", "ListOfWordsWith G.
 // A program folder with an output folder and the worked example's in.txt.
 class SearchSessionTest : public ::testing::Test {
  protected:
-  SearchSessionTest() {
-    std::filesystem::create_directory(folder.path() / "output");
-    folder.Write("in.txt", testing_support::WorkedExampleInput());
-  }
-
   void ExpectWorkedExampleOutputs() const {
     for (const char* name : kOutputs) {
-      EXPECT_EQ(folder.Read(std::filesystem::path("output") / name),
-                testing_support::WorkedExampleExpected(name))
-          << name;
+      EXPECT_EQ(folder.Output(name), testing_support::WorkedExampleExpected(name)) << name;
     }
   }
 
-  testing_support::TempFolder folder;
+  testing_support::ProgramFolder folder{testing_support::WorkedExampleInput()};
   RecordingHost host{folder.utf8()};
   SearchSession session;
 };

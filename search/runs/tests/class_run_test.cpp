@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "program_folder.h"
 #include "random_lines.h"
 #include "recording_host.h"
 #include "search/contexts/context.h"
@@ -91,8 +91,7 @@ TEST(ClassRun, IsTheSingleSearchesOfItsPairsOfSymbolsOnOneReading) {
   const testing_support::RandomLineShape shape{
       {"P", "B", "T", "T", "T1", "D", "K", "AE1", "AE", "1"}, 60, 4, 10, 10, " "};
   std::mt19937 random(1920);
-  testing_support::TempFolder folder;
-  std::filesystem::create_directory(folder.path() / "output");
+  const testing_support::ProgramFolder folder;
   for (int round = 0; round < 10; ++round) {
     std::string list;
     for (const std::string& line : testing_support::RandomLines(random, shape)) list += line + "\n";
@@ -123,8 +122,7 @@ TEST(ClassRun, IsTheSingleSearchesOfItsPairsOfSymbolsOnOneReading) {
 }
 
 TEST(ClassRun, TablesOfALexiconEndInTheSymbols) {
-  testing_support::TempFolder folder;
-  std::filesystem::create_directory(folder.path() / "output");
+  const testing_support::ProgramFolder folder;
   folder.Write("lexicon.tsv",
                "spelling\ttranscription\tfrequency\n"
                "pat\tP AE1 T\t5\nbat\tB AE1 T\t9\ntap\tT AE1 P\t2\ndap\tD AE1 P\t7\n"

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <random>
@@ -12,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "program_folder.h"
 #include "random_lines.h"
 #include "recording_host.h"
 #include "search/contexts/context.h"
 #include "search/lexicon/transcription.h"
 #include "search/runs/search_run.h"
-#include "temp_folder.h"
 
 namespace search::runs {
 namespace {
@@ -115,8 +114,7 @@ TEST(ContextRun, IsTheUnrestrictedPairsFileLessTheLinesWhoseReplacedPlacesDoNotF
   std::size_t kept = 0;
   std::size_t removed = 0;  // both counted so that the lists are known to test the rule
   std::mt19937 random(1919);
-  testing_support::TempFolder folder;
-  std::filesystem::create_directory(folder.path() / "output");
+  const testing_support::ProgramFolder folder;
   for (int round = 0; round < 12; ++round) {
     std::string list;
     for (const std::string& line : testing_support::RandomLines(random, shape)) list += line + "\n";

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "program_folder.h"
 #include "random_lines.h"
 #include "recording_host.h"
 #include "search/runs/search_run.h"
@@ -18,11 +19,10 @@ namespace {
 
 using options::SearchOptions;
 
+using testing_support::ProgramFolder;
 using testing_support::RecordingHost;
-using testing_support::TempFolder;
 
 struct Folder {
-  Folder() { std::filesystem::create_directory(folder.path() / "output"); }
   // The output folder's files, by name, with their contents.
   [[nodiscard]] std::vector<std::pair<std::string, std::string>> Outputs() const {
     std::vector<std::pair<std::string, std::string>> files;
@@ -38,7 +38,7 @@ struct Folder {
     SearchState state;
     RunSearch(first, second, state, host, options);
   }
-  TempFolder folder;
+  ProgramFolder folder;
 };
 
 // A field as a spreadsheet may write it: quoted now and then, and always when
@@ -126,7 +126,7 @@ class SpelledLexiconTest : public ::testing::Test {
     options.reading.format = lexicon::LexiconFormat::kTsv;
   }
   [[nodiscard]] std::string Output(std::string_view name) const {
-    return lexicon.folder.Read("output/" + std::string(name));
+    return lexicon.folder.Output(name);
   }
   Folder lexicon;
   SearchOptions options;

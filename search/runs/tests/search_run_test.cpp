@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "expected_texts.h"
+#include "program_folder.h"
 #include "recording_host.h"
 #include "search/texts/search_error.h"
-#include "temp_folder.h"
 #include "worked_example.h"
 
 namespace search::runs {
@@ -22,17 +22,13 @@ using testing_support::kExpectedBegunSearch;
 using testing_support::kExpectedDone;
 using testing_support::kExpectedMakingLists;
 using testing_support::kExpectedReading;
+using testing_support::ProgramFolder;
 using testing_support::RecordingHost;
-using testing_support::TempFolder;
 using testing_support::Utf8Path;
 
-// A program folder with an in.txt and an output folder, and a host that records.
+// A program folder with an output folder, and a host that records.
 class SearchRunTest : public ::testing::Test {
  protected:
-  SearchRunTest() : host(folder.utf8()) {
-    std::filesystem::create_directory(folder.path() / "output");
-  }
-
   void Run(std::string_view first, std::string_view second) {
     RunSearch(first, second, state, host);
   }
@@ -47,13 +43,8 @@ class SearchRunTest : public ::testing::Test {
     return "";
   }
 
-  std::string Output(std::string_view name) const {
-    return folder.Read(Utf8Path("output/" + std::string(name)));
-  }
-  std::size_t OutputFileCount() const { return testing_support::OutputFileCount(folder.path()); }
-
-  TempFolder folder;
-  RecordingHost host;
+  ProgramFolder folder;
+  RecordingHost host{folder.utf8()};
   SearchState state;
 };
 
@@ -61,7 +52,7 @@ TEST_F(SearchRunTest, WorkedExampleWritesTheThreeFilesByteForByte) {
   folder.Write("in.txt", testing_support::WorkedExampleInput());
   Run("K", "G");
   for (const std::string& name : testing_support::WorkedExampleOutputNames()) {
-    EXPECT_EQ(Output(name), testing_support::WorkedExampleExpected(name)) << name;
+    EXPECT_EQ(folder.Output(name), testing_support::WorkedExampleExpected(name)) << name;
   }
   EXPECT_EQ(host.shown, (std::vector<std::string>{
                             std::string(kExpectedReading),
@@ -79,9 +70,9 @@ TEST_F(SearchRunTest, WorkedExampleWritesTheThreeFilesByteForByte) {
 TEST_F(SearchRunTest, EmptyWordListGivesEmptyFilesAndZeroCounts) {
   folder.Write("in.txt", "");
   Run("P", "T");
-  EXPECT_EQ(Output("ListOfWordsWith P.txt"), "");
-  EXPECT_EQ(Output("ListOfWordsWith T.txt"), "");
-  EXPECT_EQ(Output("VendrelForPAndT.txt"), "");
+  EXPECT_EQ(folder.Output("ListOfWordsWith P.txt"), "");
+  EXPECT_EQ(folder.Output("ListOfWordsWith T.txt"), "");
+  EXPECT_EQ(folder.Output("VendrelForPAndT.txt"), "");
   EXPECT_EQ(host.shown.at(2),
             "message:  0 words have  P ,  0 words have  T .  Click OK to continue.");
   EXPECT_EQ(host.shown.back(), std::string(kExpectedDone));
@@ -90,8 +81,8 @@ TEST_F(SearchRunTest, EmptyWordListGivesEmptyFilesAndZeroCounts) {
 TEST_F(SearchRunTest, SameSymbolTwicePairsEveryWordWithItsEqualsAndItself) {
   folder.Write("in.txt", "P AE1 T\nP IH1 N\nP AE1 T\nB IH1 N\n");
   Run("P", " P ");
-  EXPECT_EQ(Output("ListOfWordsWith P.txt"), " P AE1 T \r\n P IH1 N \r\n P AE1 T \r\n");
-  EXPECT_EQ(Output("VendrelForPAndP.txt"),
+  EXPECT_EQ(folder.Output("ListOfWordsWith P.txt"), " P AE1 T \r\n P IH1 N \r\n P AE1 T \r\n");
+  EXPECT_EQ(folder.Output("VendrelForPAndP.txt"),
             "P AE1 T\tP AE1 T\r\nP AE1 T\tP AE1 T\r\nP IH1 N\tP IH1 N\r\n"
             "P AE1 T\tP AE1 T\r\nP AE1 T\tP AE1 T\r\n");
 }
@@ -99,7 +90,7 @@ TEST_F(SearchRunTest, SameSymbolTwicePairsEveryWordWithItsEqualsAndItself) {
 TEST_F(SearchRunTest, EmptyFirstSymbolListsBlankLines) {
   folder.Write("in.txt", "A\n\n  \nB  C\n");
   Run("", "B");
-  EXPECT_EQ(Output("ListOfWordsWith .txt"), "  \r\n  \r\n B  C \r\n");
+  EXPECT_EQ(folder.Output("ListOfWordsWith .txt"), "  \r\n  \r\n B  C \r\n");
   EXPECT_EQ(host.shown.at(2),
             "message:  3 words have   ,  1 words have  B .  Click OK to continue.");
 }
@@ -107,9 +98,9 @@ TEST_F(SearchRunTest, EmptyFirstSymbolListsBlankLines) {
 TEST_F(SearchRunTest, SymbolSequencesAndIpaWork) {
   folder.Write("in.txt", "\xCA\x83 IY1\ns IY1\nt\xCD\xA1\xCA\x83 IY1\n");  // ʃ IY1, s IY1, t͡ʃ IY1
   Run("\xCA\x83", "s");
-  EXPECT_EQ(Output("ListOfWordsWith \xCA\x83.txt"), " \xCA\x83 IY1 \r\n");
-  EXPECT_EQ(Output("VendrelFor\xCA\x83"
-                   "Ands.txt"),
+  EXPECT_EQ(folder.Output("ListOfWordsWith \xCA\x83.txt"), " \xCA\x83 IY1 \r\n");
+  EXPECT_EQ(folder.Output("VendrelFor\xCA\x83"
+                          "Ands.txt"),
             "\xCA\x83 IY1\ts IY1\r\n");
 
   SearchState sequence_state;
@@ -121,7 +112,7 @@ TEST_F(SearchRunTest, SymbolSequencesAndIpaWork) {
 TEST_F(SearchRunTest, OlderWindows1252ListsKeepTheirBytes) {
   folder.Write("in.txt", "K AE1 \xE9\nG AE1 \xE9\nK \xCA\n");  // é in Windows-1252; 0xCA alone
   Run("K", "\xC3\xA9");                                        // é typed as UTF-8
-  EXPECT_EQ(Output("ListOfWordsWith \xC3\xA9.txt"), " K AE1 \xE9 \r\n G AE1 \xE9 \r\n");
+  EXPECT_EQ(folder.Output("ListOfWordsWith \xC3\xA9.txt"), " K AE1 \xE9 \r\n G AE1 \xE9 \r\n");
   EXPECT_EQ(host.shown.at(2),
             "message:  2 words have  K ,  2 words have  \xC3\xA9 .  Click OK to continue.");
 
@@ -152,7 +143,7 @@ TEST_F(SearchRunTest, MissingWordListWritesNothing) {
   EXPECT_EQ(RunAndFail("P", "T"),
             "cannot read '" + folder.utf8() + "/in.txt': No such file or directory");
   EXPECT_EQ(host.shown, std::vector<std::string>{std::string(kExpectedReading)});
-  EXPECT_EQ(OutputFileCount(), 0u);
+  EXPECT_EQ(folder.OutputFileCount(), 0u);
 }
 
 TEST_F(SearchRunTest, MissingOutputFolderIsNamed) {
@@ -178,17 +169,17 @@ TEST_F(SearchRunTest, SymbolsThatWouldLeaveTheOutputFolderAreRefusedFirst) {
   EXPECT_EQ(RunAndFail("K\nX", "G"),
             "the first symbol 'K\\nX' cannot be part of a file name: it contains U+000A");
   EXPECT_TRUE(host.shown.empty());
-  EXPECT_EQ(OutputFileCount(), 0u);
+  EXPECT_EQ(folder.OutputFileCount(), 0u);
 }
 
 TEST_F(SearchRunTest, FileNamesHoldTheTrimmedSymbols) {
   folder.Write("in.txt", testing_support::WorkedExampleInput());
   Run("  K ", " G  ");
-  EXPECT_EQ(Output("ListOfWordsWith K.txt"),
+  EXPECT_EQ(folder.Output("ListOfWordsWith K.txt"),
             testing_support::WorkedExampleExpected("ListOfWordsWith K.txt"));
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith G.txt"));
   EXPECT_TRUE(folder.Exists("output/VendrelForKAndG.txt"));
-  EXPECT_EQ(OutputFileCount(), 3u);
+  EXPECT_EQ(folder.OutputFileCount(), 3u);
 }
 
 #ifdef __linux__
@@ -208,7 +199,7 @@ TEST_F(SearchRunTest, SymbolsThatMakeANameTooLongAreRefusedBeforeAnyFileIsOpened
   EXPECT_EQ(RunAndFail(c120, c120 + "d"),
             too_long("the two symbols make", "VendrelFor" + c120 + "And" + c120 + "d.txt"));
   EXPECT_TRUE(host.shown.empty());
-  EXPECT_EQ(OutputFileCount(), 0u);
+  EXPECT_EQ(folder.OutputFileCount(), 0u);
 
   const std::string b231(231, 'b');  // with the suffix " (2)", 255 bytes
   EXPECT_EQ(RunAndFail("K", b231), "");
@@ -226,7 +217,7 @@ TEST_F(SearchRunTest, AFileThatCannotBeCreatedStopsTheRunAndKeepsFinishedFiles) 
   const std::string reason = "Is a directory";
 #endif
   EXPECT_EQ(error, "cannot create '" + folder.utf8() + "/output/VendrelForKAndG.txt': " + reason);
-  EXPECT_EQ(Output("ListOfWordsWith G.txt"),
+  EXPECT_EQ(folder.Output("ListOfWordsWith G.txt"),
             testing_support::WorkedExampleExpected("ListOfWordsWith G.txt"));
   EXPECT_NE(host.shown.back(), std::string(kExpectedDone));
 }
@@ -263,7 +254,7 @@ TEST_F(SearchRunTest, AnInterruptedRunRemovesTheFileItWasWriting) {
   GivingUpHost at_lists(folder.utf8(), "Making lists");
   SearchState list_state;
   EXPECT_THROW(RunSearch("K", "G", list_state, at_lists), std::runtime_error);
-  EXPECT_EQ(OutputFileCount(), 0u);
+  EXPECT_EQ(folder.OutputFileCount(), 0u);
 
   GivingUpHost at_progress(folder.utf8(), "Completed  200 ");
   SearchState pairs_state;
@@ -293,7 +284,7 @@ TEST_F(SearchRunTest, RunningOutOfMemoryNamesTheFileBeingWrittenAndRemovesIt) {
     }
     EXPECT_FALSE(folder.Exists("output/" + file));
   }
-  EXPECT_EQ(OutputFileCount(), 2u);  // the two lists of the second run, nothing else
+  EXPECT_EQ(folder.OutputFileCount(), 2u);  // the two lists of the second run, nothing else
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "program_folder.h"
 #include "random_lines.h"
 #include "recording_host.h"
 #include "search/contexts/context.h"
@@ -89,13 +90,10 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
   static const testing_support::RandomLineShape kShape{
       {"P", "T", "P1", "P2", "T", "PT", "A", "A1", "1"}, 30, 3, 20, 8, " "};
   std::mt19937 random(20261215);
-  testing_support::TempFolder folder;
-  std::filesystem::create_directory(folder.path() / "output");
-  testing_support::RecordingHost host(folder.utf8());
   for (const Case& c : cases) {
     for (int round = 0; round < 3; ++round) {
-      std::filesystem::remove_all(folder.path() / "output");
-      std::filesystem::create_directory(folder.path() / "output");
+      const testing_support::ProgramFolder folder;
+      testing_support::RecordingHost host(folder.utf8());
       // Few spellings, so that copies of a transcription share some.
       std::string lexicon = "spelling\ttranscription\n";
       for (const std::string& line : testing_support::RandomLines(random, kShape)) {
@@ -105,9 +103,9 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
       const options::SearchOptions options = OptionsOf(c, folder.utf8() + "/words.tsv");
       const std::string name = c.suffix + " round " + std::to_string(round);
       RunSurvey(host, options);
-      const Table cells = RowsOf(folder.Read("output/SurveyOfMinimalPairs" + c.suffix + ".tsv"));
-      const Table symbols = RowsOf(folder.Read("output/SurveyOfSymbols" + c.suffix + ".tsv"));
-      const Table contrasts = RowsOf(folder.Read("output/SurveyOfContrasts" + c.suffix + ".tsv"));
+      const Table cells = RowsOf(folder.Output("SurveyOfMinimalPairs" + c.suffix + ".tsv"));
+      const Table symbols = RowsOf(folder.Output("SurveyOfSymbols" + c.suffix + ".tsv"));
+      const Table contrasts = RowsOf(folder.Output("SurveyOfContrasts" + c.suffix + ".tsv"));
       ASSERT_TRUE(std::filesystem::exists(folder.path() / "output" /
                                           ("SurveyOfMinimalPairs" + c.suffix + ".html")));
       const std::size_t size = symbols.size() - 1;

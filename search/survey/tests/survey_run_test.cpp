@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "expected_texts.h"
+#include "program_folder.h"
 #include "recording_host.h"
 #include "search/contexts/context.h"
 #include "search/os/command_quoting.h"
@@ -20,15 +21,11 @@
 namespace search::survey {
 namespace {
 
+using testing_support::ProgramFolder;
 using testing_support::RecordingHost;
-using testing_support::TempFolder;
 
 class SurveyRunTest : public ::testing::Test {
  protected:
-  SurveyRunTest() : host(folder.utf8()) {
-    std::filesystem::create_directory(folder.path() / "output");
-  }
-
   // Runs and returns the error message, or "" when the run succeeded.
   std::string RunAndFail() {
     try {
@@ -38,11 +35,9 @@ class SurveyRunTest : public ::testing::Test {
     }
     return "";
   }
-  std::string Output(const std::string& name) const { return folder.Read("output/" + name); }
-  std::size_t OutputFileCount() const { return testing_support::OutputFileCount(folder.path()); }
 
-  TempFolder folder;
-  RecordingHost host;
+  ProgramFolder folder;
+  RecordingHost host{folder.utf8()};
 };
 
 TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
@@ -50,7 +45,7 @@ TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
                "K AE1 T\r\nG AE1 T\r\nK OW1 T\r\nG OW1 L\r\n  B AE1 G  \r\nB AE1 K\r\n"
                "K IH1 K\r\nG IH1 K\r\nK IH1 G\r\nG IH1 G\r\n");
   ASSERT_EQ(RunAndFail(), "");
-  EXPECT_EQ(Output("SurveyOfMinimalPairs.tsv"),
+  EXPECT_EQ(folder.Output("SurveyOfMinimalPairs.tsv"),
             "\tK\tG\tAE1\tIH1\tT\tOW1\tB\tL\r\n"
             "K\t\t5\t0\t0\t0\t0\t0\t0\r\n"
             "G\t5\t\t0\t0\t0\t0\t0\t0\r\n"
@@ -60,15 +55,15 @@ TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
             "OW1\t0\t0\t1\t0\t0\t\t0\t0\r\n"
             "B\t0\t0\t0\t0\t0\t0\t\t0\r\n"
             "L\t0\t0\t0\t0\t0\t0\t0\t\r\n");
-  EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
+  EXPECT_EQ(folder.Output("SurveyOfSymbols.tsv"),
             "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
             "K\t6\t5\t5\r\nG\t6\t5\t5\r\nAE1\t4\t1\t1\r\nIH1\t4\t0\t0\r\n"
             "T\t3\t0\t0\r\nOW1\t2\t1\t1\r\nB\t2\t0\t0\r\nL\t1\t0\t0\r\n");
-  EXPECT_EQ(Output("SurveyOfContrasts.tsv"),
+  EXPECT_EQ(folder.Output("SurveyOfContrasts.tsv"),
             "first symbol\tsecond symbol\tword pairs\tfirst for second\tsecond for first\t"
             "words with first\twords with second\twords with both\r\n"
             "K\tG\t7\t5\t5\t6\t6\t2\r\nAE1\tOW1\t1\t1\t1\t4\t2\t0\r\n");
-  EXPECT_EQ(OutputFileCount(), 4u);
+  EXPECT_EQ(folder.OutputFileCount(), 4u);
   EXPECT_EQ(host.shown,
             (std::vector<std::string>{
                 std::string(testing_support::kExpectedReading),
@@ -83,10 +78,10 @@ TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
 TEST_F(SurveyRunTest, Windows1252ListDecodedAndEscaped) {
   folder.Write("in.txt", "caf\xE9 \x81\r\ncaf\xE9 X\\\r\nA\tB \x81\r\n");
   ASSERT_EQ(RunAndFail(), "");
-  EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
+  EXPECT_EQ(folder.Output("SurveyOfSymbols.tsv"),
             "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
             "caf\xC3\xA9\t2\t1\t1\r\n\xC2\x81\t2\t1\t1\r\nX\\\\\t1\t1\t1\r\nA\\tB\t1\t1\t1\r\n");
-  const std::string page = Output("SurveyOfMinimalPairs.html");
+  const std::string page = folder.Output("SurveyOfMinimalPairs.html");
   EXPECT_NE(page.find("caf\xC3\xA9 \\u0081  \xE2\x80\x93  caf\xC3\xA9 X\\"), std::string::npos);
 }
 
@@ -108,8 +103,8 @@ TEST_F(SurveyRunTest, SymbolsTypedAsShownFindTheSurveysCounts) {
     }
     return cells;
   };
-  const auto symbols = rows(Output("SurveyOfSymbols.tsv"));
-  const auto counts = rows(Output("SurveyOfMinimalPairs.tsv"));
+  const auto symbols = rows(folder.Output("SurveyOfSymbols.tsv"));
+  const auto counts = rows(folder.Output("SurveyOfMinimalPairs.tsv"));
   ASSERT_EQ(symbols.size(), 5u);
   ASSERT_EQ(symbols[2][0], "\xC2\x81");
   const auto line_count = [](const std::string& path) {
@@ -132,12 +127,13 @@ TEST_F(SurveyRunTest, SymbolsTypedAsShownFindTheSurveysCounts) {
 TEST_F(SurveyRunTest, RowsAreFirstSymbolsWhenCountsDiffer) {
   folder.Write("in.txt", "t a d\nd a d\n");
   ASSERT_EQ(RunAndFail(), "");
-  EXPECT_EQ(Output("SurveyOfMinimalPairs.tsv"),
+  EXPECT_EQ(folder.Output("SurveyOfMinimalPairs.tsv"),
             "\ta\td\tt\r\na\t\t0\t0\r\nd\t0\t\t1\r\nt\t0\t0\t\r\n");
-  EXPECT_EQ(Output("SurveyOfSymbols.tsv"),
+  EXPECT_EQ(folder.Output("SurveyOfSymbols.tsv"),
             "symbol\twords\tpairs as first symbol\tpairs as second symbol\r\n"
             "a\t2\t0\t0\r\nd\t2\t1\t0\r\nt\t1\t0\t1\r\n");
-  EXPECT_EQ(Output("SurveyOfContrasts.tsv").substr(Output("SurveyOfContrasts.tsv").find('\n') + 1),
+  EXPECT_EQ(folder.Output("SurveyOfContrasts.tsv")
+                .substr(folder.Output("SurveyOfContrasts.tsv").find('\n') + 1),
             "d\tt\t1\t1\t0\t2\t1\t1\r\n");
 }
 
@@ -151,9 +147,9 @@ TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
   options.input = folder.utf8() + "/words.tsv";
   options.reading.format = lexicon::LexiconFormat::kTsv;
   RunSurvey(host, options);
-  const std::string table = Output("SurveyOfContrasts.tsv");
+  const std::string table = folder.Output("SurveyOfContrasts.tsv");
   EXPECT_EQ(table.substr(table.find('\n') + 1), "\xC9\x92\t\xC9\x99\xCA\x8A\t2\t2\t2\t2\t1\t0\r\n");
-  const std::string page = Output("SurveyOfMinimalPairs.html");
+  const std::string page = folder.Output("SurveyOfMinimalPairs.html");
   for (const std::string row :
        {"<tr><td>not (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"
         "<td>n _ t</td></tr>",
@@ -217,7 +213,7 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
     options.contexts = c.contexts;
     options.strip = c.strip;
     RunSurvey(host, options);
-    const std::string page = Output("SurveyOfMinimalPairs" + c.title + ".html");
+    const std::string page = folder.Output("SurveyOfMinimalPairs" + c.title + ".html");
     const std::string title = "Minimal pairs of every pair of symbols" + c.title;
     EXPECT_NE(page.find("<title>" + title + "</title>"), std::string::npos) << c.title;
     EXPECT_NE(page.find("<h1>" + title + "</h1>\r\n<p>" + c.summary + "</p>"), std::string::npos)
@@ -268,7 +264,7 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
     host.shown.clear();
     EXPECT_EQ(RunAndFail(), c.expected);
     if (c.output_folder) {
-      EXPECT_EQ(OutputFileCount(), 0u);
+      EXPECT_EQ(folder.OutputFileCount(), 0u);
     } else {  // found before the list is read and counted
       EXPECT_EQ(host.shown, std::vector<std::string>{});
     }
@@ -278,7 +274,7 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
 TEST_F(SurveyRunTest, PageEscapesTheListAndNamesTypableCommands) {
   folder.Write("in.txt", "<b> X\n&amp; X\nit's X\na/b X\n<b> Y\nit's Y\nQ X\n\"q\" X\n");
   ASSERT_EQ(RunAndFail(), "");
-  const std::string page = Output("SurveyOfMinimalPairs.html");
+  const std::string page = folder.Output("SurveyOfMinimalPairs.html");
   EXPECT_EQ(page.find("<b>"), std::string::npos);
   EXPECT_EQ(page.find("\"q\""), std::string::npos);
   EXPECT_NE(page.find("<th scope=\"row\">&quot;q&quot;<span"), std::string::npos);
@@ -319,7 +315,7 @@ TEST_F(SurveyRunTest, PageEscapesHiddenAndBidirectionalCharacters) {
   for (const Case& c : cases) {
     folder.Write("in.txt", c.symbol + " a\nT a\n");
     ASSERT_EQ(RunAndFail(), "");
-    const std::string page = Output("SurveyOfMinimalPairs.html");
+    const std::string page = folder.Output("SurveyOfMinimalPairs.html");
     EXPECT_NE(page.find("<th scope=\"row\">" + c.shown + "<span"), std::string::npos) << c.shown;
     EXPECT_NE(page.find("<th scope=\"col\">" + c.shown + "<span"), std::string::npos) << c.shown;
     if (!c.raw.empty()) {

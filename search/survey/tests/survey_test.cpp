@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "nested_loop_pairs.h"
+#include "program_folder.h"
 #include "random_lines.h"
 #include "recording_host.h"
 #include "search/lexicon/transcription.h"
@@ -23,8 +24,8 @@ namespace search::survey {
 namespace {
 
 using testing_support::CountNestedLoopPairs;
+using testing_support::ProgramFolder;
 using testing_support::RecordingHost;
-using testing_support::TempFolder;
 
 lexicon::WordList ListOf(const std::vector<std::string>& lines) {
   lexicon::WordList words;
@@ -162,7 +163,7 @@ TEST(SurveyMinimalPairs, RefusesMoreThanAThousandSymbols) {
 
 // The lines that the real pair search writes for two symbols of `words`.
 std::string SearchedPairs(const lexicon::WordList& words, const std::string& first_text,
-                          const std::string& second_text, const TempFolder& folder) {
+                          const std::string& second_text, const ProgramFolder& folder) {
   const pairs::SearchSymbol first = pairs::MakeSearchSymbol(first_text, texts::TextEncoding::kUtf8);
   const pairs::SearchSymbol second =
       pairs::MakeSearchSymbol(second_text, texts::TextEncoding::kUtf8);
@@ -182,8 +183,7 @@ std::string SearchedPairs(const lexicon::WordList& words, const std::string& fir
 // Every pair of symbols of the sample list: the survey against the real pair
 // search, its number of lines and its first lines.
 TEST(SurveyMinimalPairs, AgreesWithTheSearchOnTheSampleList) {
-  TempFolder folder;
-  folder.Write("in.txt", testing_support::ReadFile(MINPAIRS_SAMPLE_LIST));
+  const ProgramFolder folder(testing_support::ReadFile(MINPAIRS_SAMPLE_LIST));
   const lexicon::WordList words = lexicon::ReadWordList(folder.utf8() + "/in.txt").words;
   const Survey survey = SurveyOf(words);
   ASSERT_GT(survey.size(), 40u);

@@ -10,12 +10,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <chrono>
-#include <filesystem>
 #include <ostream>
 #include <thread>
 
 #include "expected_texts.h"
-#include "temp_folder.h"
+#include "program_folder.h"
 #include "window/help_text.h"
 #include "window/qt/qt_desktop.h"
 #include "window_test_support.h"
@@ -28,8 +27,7 @@ using testing_support::kExpectedBegunSearch;
 using testing_support::kExpectedDone;
 using testing_support::kExpectedMakingLists;
 using testing_support::kExpectedReading;
-using testing_support::OutputFileCount;
-using testing_support::TempFolder;
+using testing_support::ProgramFolder;
 using window_testing::BoxAnswerer;
 using window_testing::FakeDesktop;
 using window_testing::PaintRecorder;
@@ -72,9 +70,7 @@ class SlowPaint final : public QObject {
 class MainWindowTest : public ::testing::Test {
  protected:
   explicit MainWindowTest(Desktop* boxes = nullptr)
-      : desktop(folder.utf8(), journal, boxes), form(desktop) {
-    std::filesystem::create_directory(folder.path() / "output");
-  }
+      : desktop(folder.utf8(), journal, boxes), form(desktop) {}
 
   void Show() {
     form.show();
@@ -108,11 +104,7 @@ class MainWindowTest : public ::testing::Test {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(HelpAction()).center());
   }
 
-  std::string Output(std::string_view name) const {
-    return folder.Read(std::filesystem::path("output") / testing_support::Utf8Path(name));
-  }
-
-  TempFolder folder;
+  ProgramFolder folder;
   Journal journal;
   FakeDesktop desktop;
   MainWindow form;
@@ -166,10 +158,10 @@ TEST_F(MainWindowTest, ClickRunsTheSearchPaintingEveryStatusBeforeTheNextStep) {
                          Paint(kExpectedBegunSearch),
                          Paint(kExpectedDone),
                      }));
-  EXPECT_EQ(Output("ListOfWordsWith K.txt"), Expected("ListOfWordsWith K.txt"));
-  EXPECT_EQ(Output("ListOfWordsWith G.txt"), Expected("ListOfWordsWith G.txt"));
-  EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
-  EXPECT_EQ(OutputFileCount(folder.path()), 3U);
+  EXPECT_EQ(folder.Output("ListOfWordsWith K.txt"), Expected("ListOfWordsWith K.txt"));
+  EXPECT_EQ(folder.Output("ListOfWordsWith G.txt"), Expected("ListOfWordsWith G.txt"));
+  EXPECT_EQ(folder.Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
+  EXPECT_EQ(folder.OutputFileCount(), 3U);
 }
 
 TEST_F(MainWindowTest, LongSearchPaintsProgressDueAfterAFrameAndEveryOtherStatusAtOnce) {
@@ -222,11 +214,11 @@ TEST_P(MainWindowIpaTest, SymbolsReachTheFileNamesTheFilesAndTheSummaryIntact) {
 
   EXPECT_EQ(journal, Journal{"message:  1 words have  " + first + " ,  1 words have  " + second +
                              " .  Click OK to continue."});
-  EXPECT_EQ(Output("ListOfWordsWith " + first + ".txt"), " " + first + " IH1 P \r\n");
-  EXPECT_EQ(Output("ListOfWordsWith " + second + ".txt"), " " + second + " IH1 P \r\n");
-  EXPECT_EQ(Output("VendrelFor" + first + "And" + second + ".txt"),
+  EXPECT_EQ(folder.Output("ListOfWordsWith " + first + ".txt"), " " + first + " IH1 P \r\n");
+  EXPECT_EQ(folder.Output("ListOfWordsWith " + second + ".txt"), " " + second + " IH1 P \r\n");
+  EXPECT_EQ(folder.Output("VendrelFor" + first + "And" + second + ".txt"),
             first + " IH1 P\t" + second + " IH1 P\r\n");
-  EXPECT_EQ(OutputFileCount(folder.path()), 3U);
+  EXPECT_EQ(folder.OutputFileCount(), 3U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Symbols, MainWindowIpaTest,
@@ -236,9 +228,9 @@ TEST_F(MainWindowTest, InitialTextsSearchForPAndT) {
   folder.Write("in.txt", "P AE1 N\r\nT AE1 N\r\n");
   Show();
   ClickCommand1();
-  EXPECT_EQ(Output("ListOfWordsWith P.txt"), " P AE1 N \r\n");
-  EXPECT_EQ(Output("ListOfWordsWith T.txt"), " T AE1 N \r\n");
-  EXPECT_EQ(Output("VendrelForPAndT.txt"), "P AE1 N\tT AE1 N\r\n");
+  EXPECT_EQ(folder.Output("ListOfWordsWith P.txt"), " P AE1 N \r\n");
+  EXPECT_EQ(folder.Output("ListOfWordsWith T.txt"), " T AE1 N \r\n");
+  EXPECT_EQ(folder.Output("VendrelForPAndT.txt"), "P AE1 N\tT AE1 N\r\n");
 }
 
 TEST_F(MainWindowTest, SecondClickEndsTheProgramWithoutMessageOrNewSearch) {
@@ -255,8 +247,8 @@ TEST_F(MainWindowTest, SecondClickEndsTheProgramWithoutMessageOrNewSearch) {
 
   EXPECT_EQ(journal, Journal{"end: 0"});
   EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
-  EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
-  EXPECT_EQ(OutputFileCount(folder.path()), 3U);
+  EXPECT_EQ(folder.Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
+  EXPECT_EQ(folder.OutputFileCount(), 3U);
 }
 
 TEST_F(MainWindowTest, ClosingBeforeAnyClickWritesNothing) {
@@ -265,7 +257,7 @@ TEST_F(MainWindowTest, ClosingBeforeAnyClickWritesNothing) {
   EXPECT_TRUE(form.close());
   QApplication::processEvents();
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(OutputFileCount(folder.path()), 0U);
+  EXPECT_EQ(folder.OutputFileCount(), 0U);
   EXPECT_TRUE(journal.empty());
 }
 
@@ -280,7 +272,7 @@ TEST_F(MainWindowTest, FailingRunReportsTheSearchErrorAndEndsWithNonZeroStatus) 
                 "error: cannot read '" + folder.utf8() + "/in.txt': No such file or directory",
                 "end: 1",
             }));
-  EXPECT_EQ(OutputFileCount(folder.path()), 0U);
+  EXPECT_EQ(folder.OutputFileCount(), 0U);
 }
 
 TEST_F(MainWindowTest, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouchingIt) {
@@ -290,7 +282,7 @@ TEST_F(MainWindowTest, HelpShowsTheInstructionsBeforeAndAfterARunWithoutTouching
 
   ClickHelp();
   EXPECT_EQ(journal, Journal{help_message});
-  EXPECT_EQ(OutputFileCount(folder.path()), 0U);
+  EXPECT_EQ(folder.OutputFileCount(), 0U);
 
   journal.clear();
   ClickCommand1();  // still the first click: it runs the search
@@ -328,7 +320,7 @@ TEST_F(MainWindowWithBoxesTest, SummaryIsAModalBoxWithOnlyOkNoIconAndTheTitle) {
   EXPECT_EQ(box.buttons, QStringList{"OK"});
   EXPECT_EQ(box.modality, Qt::ApplicationModal);
   EXPECT_EQ(box.format, Qt::PlainText);
-  EXPECT_EQ(Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
+  EXPECT_EQ(folder.Output("VendrelForKAndG.txt"), Expected("VendrelForKAndG.txt"));
   EXPECT_EQ(Command1()->text().toStdString(), kExpectedDone);
 }
 

@@ -5,12 +5,12 @@
 #include <QProcess>
 #include <filesystem>
 
-#include "temp_folder.h"
+#include "program_folder.h"
 
 namespace window {
 namespace {
 
-using testing_support::TempFolder;
+using testing_support::ProgramFolder;
 
 // The window program, copied into a program folder of its own and run there
 // with a tester at the controls (window_program_probe): it clicks Go, answers
@@ -18,7 +18,6 @@ using testing_support::TempFolder;
 class ProgramTest : public ::testing::Test {
  protected:
   ProgramTest() {
-    std::filesystem::create_directory(folder.path() / "output");
     std::filesystem::copy_file(WINDOW_PROGRAM_PROBE, folder.path() / "FindMinimalPairs");
   }
 
@@ -35,7 +34,7 @@ class ProgramTest : public ::testing::Test {
     return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
   }
 
-  TempFolder folder;
+  ProgramFolder folder;
   std::string boxes;
   std::string diagnostics;
 };
