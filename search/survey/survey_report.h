@@ -1,4 +1,4 @@
-// The files of a survey: two tab-separated tables and a heat-map page. They are
+// The files of a survey: three tab-separated tables and a heat-map page. They are
 // in UTF-8 whatever the word list's encoding: a Windows-1252 list's words and
 // symbols are decoded as browsers decode windows-1252.
 #pragma once

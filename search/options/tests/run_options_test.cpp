@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "program_folder.h"
+#include "recording_host.h"
 #include "search/options/request_reading.h"
 #include "search/os/output_names.h"
 #include "search/runs/prepared_run.h"
@@ -147,6 +149,17 @@ TEST(RunOptions, AFoldThatEmptiesATypedSymbolIsAUsageError) {
   } catch (const contexts::ContextError& error) {
     EXPECT_STREQ(error.what(), "--strip '12' leaves nothing of the symbol '1'");
   }
+}
+
+// The fold applies to the typed symbols as to the words: AE1 and IH0 match
+// AE2 and IH1 when the digits are stripped.
+TEST(RunOptions, StripFoldsTheTypedSymbolsAsWellAsTheWords) {
+  const testing_support::ProgramFolder folder("K AE2 T\nK IH1 T\nS IH1 T\n");
+  testing_support::RecordingHost host(folder.utf8());
+  runs::SearchState state;
+  (void)runs::Run(Prepared({"--dir", folder.utf8(), "--strip", "012", "AE1", "IH0"}), host, state);
+  EXPECT_EQ(folder.Output("VendrelForAE1AndIH0 (strip 012).txt"), "K AE2 T\tK IH1 T\r\n");
+  EXPECT_EQ(folder.Output("ListOfWordsWith IH0 (strip 012).txt"), " K IH1 T \r\n S IH1 T \r\n");
 }
 
 }  // namespace

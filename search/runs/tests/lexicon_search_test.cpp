@@ -157,6 +157,24 @@ TEST_F(SpelledLexiconTest, PairsTableShowsSpellingsFramesAndCommonWordsFirst) {
             "tot\tt o t\t5\t\tknot\tn o t\t20\t\t_ o t\r\n");
 }
 
+// A backslash alone, with no quote anywhere in the lexicon, is escaped too.
+TEST(LexiconSearchTest, ABackslashInAFieldIsEscapedInTheTables) {
+  Folder lexicon;
+  lexicon.folder.Write("words.tsv",
+                       "spelling\ttranscription\tgloss\nc\\at\tK AE1 T\tone\\two\n"
+                       "gat\tG AE1 T\t\n");
+  SearchOptions options;
+  options.input = lexicon.folder.utf8() + "/words.tsv";
+  options.reading.format = lexicon::LexiconFormat::kTsv;
+  lexicon.Search("K", "G", options);
+  EXPECT_EQ(lexicon.folder.Output("ListOfWordsWith K.tsv"),
+            "spelling\ttranscription\tgloss\r\nc\\\\at\tK AE1 T\tone\\\\two\r\n");
+  EXPECT_EQ(lexicon.folder.Output("VendrelForKAndG.tsv"),
+            "first spelling\tfirst transcription\tfirst gloss\t"
+            "second spelling\tsecond transcription\tsecond gloss\tframe\r\n"
+            "c\\\\at\tK AE1 T\tone\\\\two\tgat\tG AE1 T\t\t_ AE1 T\r\n");
+}
+
 TEST_F(SpelledLexiconTest, AThresholdLeavesTheUnfilteredFilesAndNamesItsOwn) {
   lexicon.Search("o", "@", options);
   options.reading.min_frequency = lexicon::FrequencyThreshold{50, "50"};

@@ -271,6 +271,27 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
   }
 }
 
+#ifdef __linux__
+// As a search's, the survey's names are checked before the list is read.
+TEST_F(SurveyRunTest, OptionsThatMakeANameTooLongAreRefusedBeforeTheListIsRead) {
+  folder.Write("in.txt", "K AE1 T\nG AE1 T\n");
+  const std::string context = "_ " + std::string(230, 'a');
+  options::SearchOptions options;
+  options.contexts.push_back(contexts::ParseContext(context, nullptr));
+  const std::string name = "SurveyOfMinimalPairs (" + context + ").tsv";
+  try {
+    RunSurvey(host, options);
+    ADD_FAILURE() << "the survey ran";
+  } catch (const texts::SearchError& error) {
+    EXPECT_EQ(error.what(), "the options make the file name '" + name +
+                                "' too long: " + std::to_string(name.size()) +
+                                " bytes, where the folder allows 255");
+  }
+  EXPECT_TRUE(host.shown.empty());
+  EXPECT_EQ(folder.OutputFileCount(), 0u);
+}
+#endif
+
 TEST_F(SurveyRunTest, PageEscapesTheListAndNamesTypableCommands) {
   folder.Write("in.txt", "<b> X\n&amp; X\nit's X\na/b X\n<b> Y\nit's Y\nQ X\n\"q\" X\n");
   ASSERT_EQ(RunAndFail(), "");
