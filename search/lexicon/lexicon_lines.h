@@ -1,4 +1,4 @@
-// Pieces shared by the readers of lexica with columns.
+// Pieces shared by the lexicon readers: lines, spans of them, and faults in them.
 #pragma once
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "search/kit/run_ahead.h"
 #include "search/lexicon/lexicon_lines.h"
+#include "search/lexicon/lines_in_halves.h"
 #include "search/texts/search_error.h"
 
 namespace search::lexicon {
@@ -19,9 +19,6 @@ enum Column : std::size_t { kTranscription, kSpelling, kFrequency, kGloss, kColu
 constexpr std::array<std::string_view, kColumns> kColumnNames = {"transcription", "spelling",
                                                                  "frequency", "gloss"};
 constexpr std::size_t kIgnored = kColumns;
-
-// From this many bytes on, the lines are read in two halves at once.
-constexpr std::size_t kSplitFromBytes = std::size_t{1} << 16;
 
 // Unquotes the field that starts at `start` in the line, in place, as a
 // spreadsheet quotes it: the text between the quotes, "" for each quote, and
@@ -118,16 +115,37 @@ struct Part {
   WordColumns columns;
 };
 
+// Reads the words of the lines after the header, for ReadLinesInHalves.
 class BodyReader final {
  public:
   BodyReader(const std::vector<std::size_t>& header, const LexiconReading& reading, char* text,
              std::size_t size)
       : header_(header), reading_(reading), text_(text), view_(text, size) {}
 
+  // A part with room for `lines` words, and a column for each the header names.
+  [[nodiscard]] Part Make(std::size_t lines) const {
+    Part part;
+    part.words.ReserveWords(lines);
+    const auto column = [&](std::optional<FieldColumn>& field_column, Column named) {
+      if (!Names(header_, named)) return;
+      field_column.emplace();
+      field_column->Reserve(lines);
+    };
+    column(part.columns.spelling, kSpelling);
+    column(part.columns.frequency, kFrequency);
+    column(part.columns.gloss, kGloss);
+    return part;
+  }
   // Marks the words of the lines in text[from, to) in `part`.
   void Read(std::size_t from, std::size_t to, Part& part) const {
     Lines lines(view_, from, to);
     while (const std::optional<Span> line = lines.Next()) ReadWord(*line, part);
+  }
+  void Join(Part& earlier, const Part& later) const {
+    earlier.words.MarkWordsOf(later.words);
+    if (earlier.columns.spelling) earlier.columns.spelling->MarkAllOf(*later.columns.spelling);
+    if (earlier.columns.frequency) earlier.columns.frequency->MarkAllOf(*later.columns.frequency);
+    if (earlier.columns.gloss) earlier.columns.gloss->MarkAllOf(*later.columns.gloss);
   }
 
  private:
@@ -170,39 +188,6 @@ class BodyReader final {
   std::string_view view_;
 };
 
-// Each line end counts as a line: a bound for the room the words of
-// text[from, to) need, which the room left over by CR LF pairs does not cost,
-// as memory that is never written is never handed out.
-std::size_t CountLineEnds(std::string_view text, std::size_t from, std::size_t to) {
-  std::size_t ends = 0;
-  for (const char byte : text.substr(from, to - from)) {
-    ends += static_cast<std::size_t>(byte == '\n') + (byte == '\r');
-  }
-  return ends;
-}
-
-// A part with room for `lines` words.
-Part EmptyPart(const std::vector<std::size_t>& header, std::size_t lines) {
-  Part part;
-  part.words.ReserveWords(lines);
-  const auto column = [&](std::optional<FieldColumn>& field_column, Column named) {
-    if (!Names(header, named)) return;
-    field_column.emplace();
-    field_column->Reserve(lines);
-  };
-  column(part.columns.spelling, kSpelling);
-  column(part.columns.frequency, kFrequency);
-  column(part.columns.gloss, kGloss);
-  return part;
-}
-
-void Join(Part& earlier, const Part& later) {
-  earlier.words.MarkWordsOf(later.words);
-  if (earlier.columns.spelling) earlier.columns.spelling->MarkAllOf(*later.columns.spelling);
-  if (earlier.columns.frequency) earlier.columns.frequency->MarkAllOf(*later.columns.frequency);
-  if (earlier.columns.gloss) earlier.columns.gloss->MarkAllOf(*later.columns.gloss);
-}
-
 // Reads the header and the words; a fault comes out as a LineFault once no
 // thread works on the text any more.
 Part ReadParts(const std::string& path, const LexiconReading& reading, kit::TextBuffer& text,
@@ -216,32 +201,7 @@ Part ReadParts(const std::string& path, const LexiconReading& reading, kit::Text
   }
   const std::size_t body =
       std::min(view.size(), header_line.end + (view.substr(header_line.end, 2) == "\r\n" ? 2 : 1));
-  const BodyReader reader(header, reading, text.data(), text.size());
-  std::size_t split = view.size();
-  if (view.size() - body >= kSplitFromBytes) {
-    const std::size_t middle_lf = view.find('\n', body + (view.size() - body) / 2);
-    if (middle_lf != std::string_view::npos) split = middle_lf + 1;
-  }
-  if (split == view.size()) {
-    Part part = EmptyPart(header, CountLineEnds(view, body, view.size()) + 1);
-    reader.Read(body, view.size(), part);
-    return part;
-  }
-  // The earlier part makes room for both, so that joining them copies the
-  // later part's marks once and moves nothing.
-  std::size_t later_lines = 0;
-  const std::size_t earlier_lines =
-      kit::BothAtOnce([&] { return CountLineEnds(view, body, split); },
-                      [&] { later_lines = CountLineEnds(view, split, view.size()) + 1; });
-  Part part = EmptyPart(header, earlier_lines + later_lines);
-  Part later;
-  kit::BothAtOnce([&] { reader.Read(body, split, part); },
-                  [&] {
-                    later = EmptyPart(header, later_lines);
-                    reader.Read(split, view.size(), later);
-                  });
-  Join(part, later);
-  return part;
+  return ReadLinesInHalves(view, body, BodyReader(header, reading, text.data(), text.size()));
 }
 
 }  // namespace

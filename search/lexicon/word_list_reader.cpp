@@ -10,7 +10,8 @@
 #include <string_view>
 #include <utility>
 
-#include "search/kit/run_ahead.h"
+#include "search/lexicon/lexicon_lines.h"
+#include "search/lexicon/lines_in_halves.h"
 #include "search/os/file_stamp.h"
 #include "search/os/platform.h"
 #include "search/texts/search_error.h"
@@ -68,80 +69,41 @@ kit::TextBuffer ReadWholeFile(const std::string& path,
 
 namespace {
 
-// Each line end counts as a line: a bound for the room the words need, which
-// the room left over by CR LF pairs does not cost, as memory that is never
-// written is never handed out.
-std::size_t CountLineEnds(std::string_view lines) {
-  // One pass that counts both kinds, which the compiler can do many bytes at a time.
-  std::size_t ends = 0;
-  for (const char byte : lines) ends += static_cast<std::size_t>(byte == '\n') + (byte == '\r');
-  return ends;
-}
+// The words of some lines of a plain list, and whether those lines are valid UTF-8.
+struct MarkedWords {
+  WordList words;
+  bool valid_utf8 = true;
+};
 
-// Marks each line of text[from, to) as a word, trimmed of spaces; a line ends
-// at CR LF, CR or LF. A line ends at `to` too, where a line end stands or the
-// text ends.
-void MarkLines(std::string_view text, std::size_t from, std::size_t to, WordList& words) {
-  const std::string_view view = text.substr(0, to);
-  // The next CR and the next LF are each looked up once per occurrence, so a
-  // file with only one kind of line end is still read in linear time.
-  std::size_t next_cr = view.find('\r', from);
-  std::size_t next_lf = view.find('\n', from);
-  std::size_t line = from;
-  while (line < to) {
-    if (next_cr < line) next_cr = view.find('\r', line);
-    if (next_lf < line) next_lf = view.find('\n', line);
-    const std::size_t line_end = std::min({next_cr, next_lf, to});
-    std::size_t next_line = line_end + 1;
-    if (line_end < to && text[line_end] == '\r' && next_line < to && text[next_line] == '\n') {
-      ++next_line;
+// Marks each line of the text as a word, trimmed of spaces, for ReadLinesInHalves.
+class WordMarker final {
+ public:
+  explicit WordMarker(std::string_view text) : text_(text) {}
+
+  [[nodiscard]] MarkedWords Make(std::size_t lines) const {
+    MarkedWords part;
+    part.words.ReserveWords(lines);
+    return part;
+  }
+  void Read(std::size_t begin, std::size_t end, MarkedWords& part) const {
+    // A copy that marking a word cannot change, as far as the compiler knows,
+    // so that it need not be loaded again for each line.
+    const std::string_view text = text_;
+    Lines lines(text, begin, end);
+    while (const std::optional<Span> line = lines.Next()) {
+      const Span word = TrimmedSpan(text, *line);
+      part.words.MarkWord(word.start, word.end);
     }
-    std::size_t first = line;
-    std::size_t last = line_end;  // one past the last non-space byte
-    while (first < last && text[first] == ' ') ++first;
-    while (last > first && text[last - 1] == ' ') --last;
-    words.MarkWord(first, last);
-    line = next_line;
+    part.valid_utf8 = texts::IsValidUtf8(text.substr(begin, end - begin));
   }
-}
+  void Join(MarkedWords& earlier, const MarkedWords& later) const {
+    earlier.words.MarkWordsOf(later.words);
+    earlier.valid_utf8 = earlier.valid_utf8 && later.valid_utf8;
+  }
 
-// From this many bytes on, the lines are marked in two halves at once.
-constexpr std::size_t kSplitFromBytes = std::size_t{1} << 16;
-
-// Marks the lines of text[from, end) and tells whether they are valid UTF-8. A long text is split
-// just after the first LF past its middle and its halves are worked through at once, the later into
-// a list of its own that then joins the first: a line never straddles the split, nor does a CR LF
-// pair or a UTF-8 sequence.
-bool MarkAllLines(std::string_view view, std::size_t from, WordList& words) {
-  const std::size_t end_of_lines = view.size();
-  std::size_t split = end_of_lines;
-  if (end_of_lines - from >= kSplitFromBytes) {
-    const std::size_t middle_lf = view.find('\n', from + (end_of_lines - from) / 2);
-    if (middle_lf < end_of_lines) split = middle_lf + 1;
-  }
-  const auto look_over = [&](std::size_t begin, std::size_t end) {
-    const std::string_view lines = view.substr(begin, end - begin);
-    return std::pair{CountLineEnds(lines), texts::IsValidUtf8(lines)};
-  };
-  if (split == end_of_lines) {
-    const auto [line_ends, valid_utf8] = look_over(from, end_of_lines);
-    words.ReserveWords(line_ends + 1);
-    MarkLines(view, from, end_of_lines, words);
-    return valid_utf8;
-  }
-  std::pair<std::size_t, bool> later_look;
-  const auto [line_ends, valid_utf8] = kit::BothAtOnce(
-      [&] { return look_over(from, split); }, [&] { later_look = look_over(split, end_of_lines); });
-  words.ReserveWords(line_ends + later_look.first + 1);
-  WordList later_words;
-  kit::BothAtOnce([&] { MarkLines(view, from, split, words); },
-                  [&] {
-                    later_words.ReserveWords(later_look.first + 1);
-                    MarkLines(view, split, end_of_lines, later_words);
-                  });
-  words.MarkWordsOf(later_words);
-  return valid_utf8 && later_look.second;
-}
+ private:
+  std::string_view text_;
+};
 
 // Marks the lines of `content`, the whole file at `path`, in `list` and tells
 // the list's encoding.
@@ -152,8 +114,10 @@ void MarkWords(const std::string& path, std::string_view content, WordListFile& 
   }
   const std::size_t first_line =
       content.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
-  const bool valid_utf8 = MarkAllLines(content, first_line, list.words);
-  list.encoding = valid_utf8 ? texts::TextEncoding::kUtf8 : texts::TextEncoding::kWindows1252;
+  MarkedWords marked = ReadLinesInHalves(content, first_line, WordMarker(content));
+  list.words = std::move(marked.words);
+  list.encoding =
+      marked.valid_utf8 ? texts::TextEncoding::kUtf8 : texts::TextEncoding::kWindows1252;
 }
 
 WordListFile ReadWords(const std::string& path, const std::function<void()>& before_last_check) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -145,6 +146,32 @@ TEST(LexiconReaderTest, ReportsEachFaultWithItsFileAndLine) {
                                        ? "cannot read '" + path + "'" + test.message
                                        : "'" + path + "'" + test.message;
       EXPECT_EQ(error.what(), expected);
+    }
+  }
+}
+
+// A long table is read in two halves at once: a fault is named by its line in
+// the whole table, and where both halves hold one, the earlier is named.
+TEST(LexiconReaderTest, NamesTheFirstFaultOfALongTableByItsLine) {
+  const struct {
+    std::vector<int> bad_lines;
+    int named;
+  } cases[] = {{{2}, 2}, {{15000}, 15000}, {{20001}, 20001}, {{9, 15000}, 9}};
+  const TempFolder folder;
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.named);
+    std::string table = "transcription\tgloss\r\n";
+    for (int line = 2; line <= 20001; ++line) {
+      const bool bad =
+          std::find(test.bad_lines.begin(), test.bad_lines.end(), line) != test.bad_lines.end();
+      table += bad ? "a\tb\tc\r\n" : "a\tb\r\n";
+    }
+    try {
+      Read(folder, table, Reading(LexiconFormat::kTsv));
+      ADD_FAILURE() << "read without an error";
+    } catch (const texts::SearchError& error) {
+      EXPECT_EQ(error.what(), "'" + folder.utf8() + "/lexicon' line " + std::to_string(test.named) +
+                                  ": it has more fields than the first line names (2)");
     }
   }
 }
