@@ -18,6 +18,12 @@
 //    once per token of its word (once per word without frequencies), divided
 //    by 3; only its normalised value is kept.
 // A normalised value is 0 where the entropy before the merge is 0.
+//
+// Cost: no word is compared with another (but see kMaxKeyedPlaces). Each word
+// makes a few keys per symbol it holds and per two symbols it holds (see
+// same_difference_pairs.h, merged_forms.h); the keys are grouped in passes that
+// hold at most kEntriesPerPass of them (load_keys.h), so memory stays near
+// 16 MB beyond the words and the tables by pair of symbols.
 #pragma once
 
 #include <cstddef>

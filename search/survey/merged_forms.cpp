@@ -39,89 +39,137 @@ class Merger final {
                  std::vector<double>(PairCells(id_count))} {}
 
   MergeTallies Merge() {
-    for (std::size_t n = 0; n < sequences_.size(); ++n) AddKeys(n);
-    ForEachSharedKey(
-        entries_, [&](const KeyEntry& x, const KeyEntry& y) { return SameKey(sequences_, x, y); },
+    std::size_t entries = 0;
+    for (std::size_t n = 0; n < sequences_.size(); ++n) {
+      const std::size_t symbols = TakeSymbols(n);
+      entries += symbols * (symbols + 1) / 2;
+    }
+    VisitSharedKeys(
+        entries,
+        [&](auto&& add) {
+          for (std::size_t n = 0; n < sequences_.size(); ++n) AddKeys(n, add);
+        },
+        [&](const KeyEntry& x, const KeyEntry& y) { return SameKey(sequences_, x, y); },
         [&](std::span<const KeyEntry> group) { MergeGroup(group); });
     return std::move(tallies_);
   }
 
  private:
-  void AddKeys(std::size_t n);
+  std::size_t TakeSymbols(std::size_t n);
+
+  // One key for each set of one or two of the sequence's symbols.
+  template <typename Add>
+  void AddKeys(std::size_t n, Add&& add) {
+    TakeSymbols(n);
+    const auto at = static_cast<std::int32_t>(n);
+    const std::size_t length = sequences_[n].size();
+    for (std::size_t i = 0; i < symbols_.size(); ++i) {
+      const std::uint16_t a = symbols_[i];
+      add(KeyEntry{FinishHash(sum_ + aside_[a], length), at, a, kNoTag});
+      for (std::size_t j = i + 1; j < symbols_.size(); ++j) {
+        const std::uint16_t b = symbols_[j];
+        add(KeyEntry{FinishHash(sum_ + aside_[a] + aside_[b], length), at, a, b});
+      }
+    }
+  }
+  // A member of a group: its tags, the lower first (kNoTag second for one
+  // tag), and its weight; ordered by tags.
+  struct Member {
+    std::uint16_t low;
+    std::uint16_t high;
+    double weight;
+    bool operator<(const Member& other) const {
+      return low != other.low ? low < other.low : high < other.high;
+    }
+  };
+  static const Member* Find(const std::vector<Member>& singles, std::uint16_t tag);
   void MergeGroup(std::span<const KeyEntry> group);
-  void MergeForm(std::span<const KeyEntry> group, std::uint16_t a, std::uint16_t b);
+  void MergeForm(std::uint16_t a, std::uint16_t b, std::array<const Member*, 2> alone);
 
   std::span<const SymbolIds> sequences_;
   std::span<const double> weights_;
   std::size_t id_count_;
   std::vector<std::uint64_t> aside_;    // by id: what setting its places aside adds
   std::vector<std::uint16_t> symbols_;  // of one sequence, mergeable, distinct
-  std::vector<std::pair<std::uint16_t, std::uint16_t>> candidates_;  // that a group may merge
-  std::vector<KeyEntry> entries_;
+  std::vector<Member> singles_;         // of one group
+  std::vector<Member> doubles_;
+  std::uint64_t sum_ = 0;  // of one sequence's position values
   MergeTallies tallies_;
 };
 
-void Merger::AddKeys(std::size_t n) {
+// Takes the sequence's mergeable symbols, what setting each one's places aside
+// adds to its hash sum, and the sum; returns how many symbols.
+std::size_t Merger::TakeSymbols(std::size_t n) {
   const SymbolIds ids = sequences_[n];
   for (const std::uint16_t symbol : symbols_) aside_[symbol] = 0;
   symbols_.clear();
-  std::uint64_t sum = 0;
+  sum_ = 0;
   for (std::size_t i = 0; i < ids.size(); ++i) {
-    sum += PositionValue(i, ids[i]);
+    sum_ += PositionValue(i, ids[i]);
     if (ids[i] >= id_count_) continue;
     if (std::find(symbols_.begin(), symbols_.end(), ids[i]) == symbols_.end()) {
       symbols_.push_back(ids[i]);
     }
     aside_[ids[i]] += PositionValue(i, kSetAside) - PositionValue(i, ids[i]);
   }
-  const auto at = static_cast<std::int32_t>(n);
-  for (std::size_t i = 0; i < symbols_.size(); ++i) {
-    const std::uint16_t a = symbols_[i];
-    entries_.push_back({FinishHash(sum + aside_[a], ids.size()), at, a, kNoTag});
-    for (std::size_t j = i + 1; j < symbols_.size(); ++j) {
-      const std::uint16_t b = symbols_[j];
-      entries_.push_back({FinishHash(sum + aside_[a] + aside_[b], ids.size()), at, a, b});
-    }
-  }
+  return symbols_.size();
 }
 
-// Two entries of a group whose tags together are two symbols merge under
-// them, with every other entry whose tags lie within the two.
+// Under {a, b}, the members of a group whose tags lie within {a, b} make one
+// form: those tagged a, b, or both. Only those tagged with both can be more
+// than one (in "a b" and "b a" alike, both places are set aside).
 void Merger::MergeGroup(std::span<const KeyEntry> group) {
-  candidates_.clear();
-  for (std::size_t i = 0; i < group.size(); ++i) {
-    for (std::size_t j = i + 1; j < group.size(); ++j) {
-      std::array<std::uint16_t, 4> tags = {group[i].tag, group[i].second_tag, group[j].tag,
-                                           group[j].second_tag};
-      std::sort(tags.begin(), tags.end());  // kNoTag last
-      const auto distinct =
-          static_cast<std::size_t>(std::unique(tags.begin(), tags.end()) - tags.begin());
-      if (distinct == 2 + (tags[distinct - 1] == kNoTag ? 1U : 0U)) {
-        candidates_.emplace_back(tags[0], tags[1]);
-      }
+  singles_.clear();
+  doubles_.clear();
+  for (const KeyEntry& entry : group) {
+    const double weight = weights_[static_cast<std::size_t>(entry.word)];
+    if (entry.second_tag == kNoTag) {
+      singles_.push_back({entry.tag, kNoTag, weight});
+    } else {
+      const auto [low, high] = std::minmax(entry.tag, entry.second_tag);
+      doubles_.push_back({low, high, weight});
     }
   }
-  std::sort(candidates_.begin(), candidates_.end());
-  candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
-  for (const auto& [a, b] : candidates_) MergeForm(group, a, b);
+  std::sort(singles_.begin(), singles_.end());
+  std::sort(doubles_.begin(), doubles_.end());
+  for (std::size_t i = 0; i < singles_.size(); ++i) {
+    for (std::size_t j = i + 1; j < singles_.size(); ++j) {
+      MergeForm(singles_[i].low, singles_[j].low, {&singles_[i], &singles_[j]});
+    }
+  }
+  // The forms with no member tagged with each symbol alone.
+  for (auto run = doubles_.begin(); run != doubles_.end();) {
+    const auto end = std::upper_bound(run, doubles_.end(), *run);
+    const Member* low = Find(singles_, run->low);
+    const Member* high = Find(singles_, run->high);
+    if (low == nullptr || high == nullptr) MergeForm(run->low, run->high, {low, high});
+    run = end;
+  }
 }
 
-void Merger::MergeForm(std::span<const KeyEntry> group, std::uint16_t a, std::uint16_t b) {
-  std::int64_t members = 0;
+// The form under {a, b} of the members tagged with both and `alone`, those of
+// them that are members.
+void Merger::MergeForm(std::uint16_t a, std::uint16_t b, std::array<const Member*, 2> alone) {
+  const auto [low, high] = std::minmax(a, b);
+  const auto both = std::equal_range(doubles_.begin(), doubles_.end(), Member{low, high, 0});
   double weight = 0, members_loss = 0;
-  for (const KeyEntry& entry : group) {
-    const bool within =
-        (entry.tag == a || entry.tag == b) &&
-        (entry.second_tag == kNoTag || entry.second_tag == a || entry.second_tag == b);
-    if (!within) continue;
-    const double member_weight = weights_[static_cast<std::size_t>(entry.word)];
-    ++members;
-    weight += member_weight;
-    members_loss += WeightedLog(member_weight);
+  std::int64_t members = both.second - both.first;
+  for (auto member = both.first; member != both.second; ++member) {
+    weight += member->weight, members_loss += WeightedLog(member->weight);
   }
+  for (const Member* member : alone) {
+    if (member == nullptr) continue;
+    ++members, weight += member->weight, members_loss += WeightedLog(member->weight);
+  }
+  if (members < 2) return;
   const std::size_t cell = PairCell(a, b);
   tallies_.lost[cell] += members - 1;
   tallies_.weighted_loss[cell] += WeightedLog(weight) - members_loss;
+}
+
+const Merger::Member* Merger::Find(const std::vector<Member>& singles, std::uint16_t tag) {
+  const auto at = std::lower_bound(singles.begin(), singles.end(), Member{tag, kNoTag, 0});
+  return at != singles.end() && at->low == tag ? &*at : nullptr;
 }
 
 }  // namespace

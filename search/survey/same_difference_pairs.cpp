@@ -24,18 +24,66 @@ class PairCounter final {
                  std::vector<std::int64_t>(PairCells(id_count))} {}
 
   PairTallies Count() {
-    for (std::size_t word = 0; word < words_.size(); ++word) AddKeys(word);
-    ForEachSharedKey(
-        entries_, [&](const KeyEntry& x, const KeyEntry& y) { return SameKey(x, y); },
+    std::size_t entries = 0;
+    for (std::size_t word = 0; word < words_.size(); ++word) {
+      ForEachSymbol(word, [&](std::uint16_t symbol) {
+        if (places_.size() > max_places_) {
+          crowded_.push_back({static_cast<std::int32_t>(word), symbol});
+        } else {
+          entries += (std::size_t{1} << places_.size()) - 1;
+        }
+      });
+    }
+    VisitSharedKeys(
+        entries,
+        [&](auto&& add) {
+          for (std::size_t word = 0; word < words_.size(); ++word) AddKeys(word, add);
+        },
+        [&](const KeyEntry& x, const KeyEntry& y) { return SameKey(x, y); },
         [&](std::span<const KeyEntry> group) { CountGroup(group); });
-    entries_ = {};
     for (const CrowdedSymbol& crowded : crowded_) CompareWithAll(crowded);
     return std::move(tallies_);
   }
 
  private:
-  void AddKeys(std::size_t word);
-  void AddSubsetKeys(std::size_t word, std::uint64_t sum, std::uint16_t symbol);
+  // Calls visit(symbol) for each distinct symbol of the word, with places_
+  // holding its places.
+  template <typename Visit>
+  void ForEachSymbol(std::size_t word, Visit&& visit) {
+    const SymbolIds ids = words_[word];
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+      if (std::find(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(i), ids[i]) !=
+          ids.begin() + static_cast<std::ptrdiff_t>(i)) {
+        continue;
+      }
+      places_.clear();
+      for (std::size_t j = i; j < ids.size(); ++j) {
+        if (ids[j] == ids[i]) places_.push_back(j);
+      }
+      visit(ids[i]);
+    }
+  }
+
+  // The subsets of a symbol's places are numbered by bit masks over its
+  // places, the first lowest.
+  template <typename Add>
+  void AddKeys(std::size_t word, Add&& add) {
+    const SymbolIds ids = words_[word];
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < ids.size(); ++i) sum += PositionValue(i, ids[i]);
+    ForEachSymbol(word, [&](std::uint16_t symbol) {
+      if (places_.size() > max_places_) return;
+      subset_sums_.assign(std::size_t{1} << places_.size(), 0);
+      for (std::size_t mask = 1; mask < subset_sums_.size(); ++mask) {
+        const std::size_t place = places_[static_cast<std::size_t>(std::countr_zero(mask))];
+        subset_sums_[mask] = subset_sums_[mask & (mask - 1)] + PositionValue(place, kSetAside) -
+                             PositionValue(place, symbol);
+        add(KeyEntry{FinishHash(sum + subset_sums_[mask], ids.size()),
+                     static_cast<std::int32_t>(word), symbol, static_cast<std::uint16_t>(mask)});
+      }
+    });
+  }
+
   [[nodiscard]] bool SameKey(const KeyEntry& x, const KeyEntry& y) const;
   void CountGroup(std::span<const KeyEntry> group);
   void Tally(std::uint16_t a, std::uint16_t b, std::size_t places);
@@ -47,47 +95,10 @@ class PairCounter final {
   std::span<const SymbolIds> words_;
   std::size_t max_places_;  // at most 16, the bits of a KeyEntry tag
   PairTallies tallies_;
-  std::vector<KeyEntry> entries_;
   std::vector<CrowdedSymbol> crowded_;
   std::vector<std::size_t> places_;         // of one symbol in one word
   std::vector<std::uint64_t> subset_sums_;  // what setting each subset aside adds
 };
-
-void PairCounter::AddKeys(std::size_t word) {
-  const SymbolIds ids = words_[word];
-  std::uint64_t sum = 0;
-  for (std::size_t i = 0; i < ids.size(); ++i) sum += PositionValue(i, ids[i]);
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    if (std::find(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(i), ids[i]) ==
-        ids.begin() + static_cast<std::ptrdiff_t>(i)) {
-      AddSubsetKeys(word, sum, ids[i]);
-    }
-  }
-}
-
-// The subsets of the symbol's places are numbered by bit masks over its
-// occurrences, first occurrence lowest.
-void PairCounter::AddSubsetKeys(std::size_t word, std::uint64_t sum, std::uint16_t symbol) {
-  const SymbolIds ids = words_[word];
-  places_.clear();
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    if (ids[i] == symbol) places_.push_back(i);
-  }
-  const auto at = static_cast<std::int32_t>(word);
-  if (places_.size() > max_places_) {
-    crowded_.push_back({at, symbol});
-    return;
-  }
-  subset_sums_.assign(std::size_t{1} << places_.size(), 0);
-  for (std::size_t mask = 1; mask < subset_sums_.size(); ++mask) {
-    const auto lowest = static_cast<std::size_t>(std::countr_zero(mask));
-    subset_sums_[mask] = subset_sums_[mask & (mask - 1)] +
-                         PositionValue(places_[lowest], kSetAside) -
-                         PositionValue(places_[lowest], symbol);
-    entries_.push_back({FinishHash(sum + subset_sums_[mask], ids.size()), at, symbol,
-                        static_cast<std::uint16_t>(mask)});
-  }
-}
 
 bool PairCounter::SameKey(const KeyEntry& x, const KeyEntry& y) const {
   const SymbolIds a = words_[static_cast<std::size_t>(x.word)];
