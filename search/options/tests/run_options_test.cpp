@@ -49,6 +49,14 @@ TEST(RunOptions, EveryOptionIsReadListedInTheHelpAndDocumentedInTheManual) {
         << option.name << " is not in docs/manual.md";
   }
   EXPECT_EQ(FindRunOption("--frequency"), nullptr);  // a value of --sort is no option
+
+  // Every code span of the manual that starts with "--" names an option of the table.
+  const std::string text = manual.str();
+  for (std::size_t at = text.find("`--"); at != std::string::npos; at = text.find("`--", at + 1)) {
+    const std::size_t end = text.find_first_of("` =", at + 1);
+    const std::string name = text.substr(at + 1, end - at - 1);
+    EXPECT_NE(FindRunOption(name), nullptr) << "docs/manual.md names " << name;
+  }
 }
 
 // Each option that changes which words take part: where it stands in the file
