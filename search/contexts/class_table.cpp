@@ -74,6 +74,11 @@ void ClassTable::AddText(std::string_view text) {
       fail("'" + written + "' is no class name");
     }
     if (symbols.empty()) fail("the class '@" + name[0] + "' has no symbols");
+    // As many symbols as a survey takes; more would only cost time and memory.
+    if (symbols.size() > kMaxClassSymbols) {
+      fail("the class '@" + name[0] + "' has " + std::to_string(symbols.size()) +
+           " symbols; a class may have at most " + std::to_string(kMaxClassSymbols));
+    }
     for (const std::string& symbol : symbols) {
       if (symbol.find('=') != std::string::npos) fail("a second '='");
     }

@@ -14,6 +14,9 @@
 
 namespace search::contexts {
 
+// The most symbols a class may have, as many as a survey takes.
+inline constexpr std::size_t kMaxClassSymbols = 1000;
+
 class ClassTable final {
  public:
   // A table with no classes that names `path` in its messages.

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <span>
 
+#include "search/texts/encoding.h"
+
 namespace search::contexts {
 namespace {
 
@@ -123,6 +125,10 @@ class Parser {
 }  // namespace
 
 Context ParseContext(std::string_view text, const ClassTable* classes) {
+  // Its text becomes part of file names, which hold UTF-8.
+  if (!texts::IsValidUtf8(text)) {
+    throw ContextError("context '" + std::string(text) + "': the characters are not UTF-8");
+  }
   return Parser(text, classes).Parse();
 }
 

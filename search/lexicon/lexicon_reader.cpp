@@ -8,6 +8,7 @@
 
 #include "search/lexicon/lexicon_lines.h"
 #include "search/lexicon/tsv_reader.h"
+#include "search/lexicon/wide_text.h"
 #include "search/texts/search_error.h"
 
 namespace search::lexicon {
@@ -17,26 +18,12 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The text of the file, decoded where it is UTF-16 with a byte order mark, and
 // where its lines start.
-std::pair<kit::TextBuffer, std::size_t> DecodedText(const std::string& path, kit::TextBuffer text,
-                                                    bool utf16_allowed) {
+std::pair<kit::TextBuffer, std::size_t> DecodedText(const std::string& path, kit::TextBuffer text) {
   const std::string_view bytes = text.view();
-  const bool little =
-      bytes.starts_with("\xFF\xFE") && !bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4));
-  const bool big = bytes.starts_with("\xFE\xFF");
-  if (utf16_allowed && (little || big)) {
-    const std::optional<std::string> utf8 = texts::Utf16ToUtf8(bytes.substr(2), big);
-    if (!utf8) throw texts::SearchError("cannot read '" + path + "': it is not valid UTF-16 text");
-    kit::TextBuffer decoded;
-    decoded.Reserve(utf8->size() + 1);
-    decoded.Append(*utf8);
-    return {std::move(decoded), 0};
+  if (std::optional<kit::TextBuffer> decoded = DecodedUtf16(path, bytes)) {
+    return {std::move(*decoded), 0};
   }
-  if (const auto wide = texts::WideEncodingName(bytes)) {
-    // A tsv may be UTF-16 only with the mark that tells its byte order.
-    throw texts::SearchError("cannot read '" + path + "': it is " + std::string(*wide) + " text" +
-                             (utf16_allowed ? " without a byte order mark" : "") +
-                             "; save it as UTF-8 and try again");
-  }
+  RefuseWideText(path, bytes, true);
   return {std::move(text), bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0};
 }
 
@@ -80,8 +67,7 @@ void ReadCmudict(std::string_view text, std::size_t from, WordListFile& list) {
 
 WordListFile ReadColumns(const std::string& path, const LexiconReading& reading,
                          const std::function<void()>& before_last_check) {
-  auto [text, from] = DecodedText(path, ReadWholeFile(path, before_last_check),
-                                  reading.format == LexiconFormat::kTsv);
+  auto [text, from] = DecodedText(path, ReadWholeFile(path, before_last_check));
   WordListFile list;
   list.encoding = texts::IsValidUtf8(text.view().substr(from)) ? texts::TextEncoding::kUtf8
                                                                : texts::TextEncoding::kWindows1252;

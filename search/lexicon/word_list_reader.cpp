@@ -12,6 +12,7 @@
 
 #include "search/lexicon/lexicon_lines.h"
 #include "search/lexicon/lines_in_halves.h"
+#include "search/lexicon/wide_text.h"
 #include "search/os/file_stamp.h"
 #include "search/os/platform.h"
 #include "search/texts/search_error.h"
@@ -108,10 +109,7 @@ class WordMarker final {
 // Marks the lines of `content`, the whole file at `path`, in `list` and tells
 // the list's encoding.
 void MarkWords(const std::string& path, std::string_view content, WordListFile& list) {
-  if (const auto wide = texts::WideEncodingName(content)) {
-    throw texts::SearchError("cannot read '" + path + "': it is " + std::string(*wide) +
-                             " text; save it as UTF-8 and try again");
-  }
+  RefuseWideText(path, content, false);
   const std::size_t first_line =
       content.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
   MarkedWords marked = ReadLinesInHalves(content, first_line, WordMarker(content));
@@ -123,6 +121,9 @@ void MarkWords(const std::string& path, std::string_view content, WordListFile& 
 WordListFile ReadWords(const std::string& path, const std::function<void()>& before_last_check) {
   WordListFile list;
   kit::TextBuffer text = ReadWholeFile(path, before_last_check);
+  if (std::optional<kit::TextBuffer> decoded = DecodedUtf16(path, text.view())) {
+    text = std::move(*decoded);
+  }
   MarkWords(path, text.view(), list);
   list.words.AdoptText(std::move(text));
   return list;

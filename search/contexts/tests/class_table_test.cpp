@@ -74,5 +74,21 @@ INSTANTIATE_TEST_SUITE_P(
         ClassError{"@V = a\r\n\r\nV = b", "'classes.txt' line 3: the class '@V' is defined twice"},
         ClassError{"V = a\rW = \xFF", "'classes.txt' line 2: not UTF-8"}));
 
+TEST(ClassTable, TakesAtMostAThousandSymbolsAClass) {
+  std::string line = "W = a\nV =";
+  for (int n = 0; n < 1000; ++n) line += " s" + std::to_string(n);
+  ClassTable table("classes.txt");
+  table.AddText(line);
+  EXPECT_EQ(table.Get("V").size(), 1000u);
+  try {
+    ClassTable("classes.txt").AddText(line + " s1000");
+    ADD_FAILURE() << "a class of 1001 symbols was read";
+  } catch (const texts::SearchError& error) {
+    EXPECT_STREQ(error.what(),
+                 "'classes.txt' line 2: the class '@V' has 1001 symbols; a class may have at most "
+                 "1000");
+  }
+}
+
 }  // namespace
 }  // namespace search::contexts

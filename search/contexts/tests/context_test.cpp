@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ContextErrorTest,
     ::testing::Values(
         ErrorCase{"", "context '': no '_' marks the place (write LEFT _ RIGHT, such as '# _')"},
+        ErrorCase{"\xE9 _", "context '\xE9 _': the characters are not UTF-8"},
         ErrorCase{"# t_h",
                   "context '# t_h': no '_' marks the place (write LEFT _ RIGHT, such as "
                   "'# _')"},

@@ -133,6 +133,10 @@ TEST(LexiconReaderTest, ReportsEachFaultWithItsFileAndLine) {
                    "a\0\0\xDC",
                    6),
        Reading(LexiconFormat::kTsv), ": it is not valid UTF-16 text"},
+      {std::string("\xFF\xFE\0\0a\0\0\0", 8), Reading(LexiconFormat::kTsv),
+       ": it is UTF-32 text; save it as UTF-8 and try again"},
+      {std::string("t\0r\0a\0n\0s\0\n\0a\0\n\0", 16), Reading(LexiconFormat::kTsv),
+       ": it is UTF-16 text without a byte order mark; save it as UTF-8 and try again"},
   };
   const TempFolder folder;
   const std::string path = folder.utf8() + "/lexicon";

@@ -87,11 +87,11 @@ TEST(ReadWordList, TellsUtf8FromOlder8BitFiles) {
   }
 }
 
-// With or without a byte order mark; the detection rule itself is tested with WideEncodingName.
-TEST(ReadWordList, RefusesUtf16AndUtf32ByName) {
+// UTF-16 without a byte order mark, and UTF-32 with or without one (its mark
+// begins as UTF-16's does); the detection rule itself is tested with WideEncodingName.
+TEST(ReadWordList, RefusesUtf16WithoutAMarkAndUtf32ByName) {
   TempFolder folder;
   const std::vector<std::pair<std::string, std::string>> files = {
-      {std::string("\xFF\xFEK\0 \0", 6), "UTF-16"},
       {std::string("K\0A\0\n\0G\0", 8), "UTF-16"},
       {std::string("\xFF\xFE\0\0K\0\0\0", 8), "UTF-32"},
       {std::string("\0\0\0K\0\0\0\n", 8), "UTF-32"}};
@@ -104,6 +104,34 @@ TEST(ReadWordList, RefusesUtf16AndUtf32ByName) {
       EXPECT_EQ(error.what(), "cannot read '" + folder.utf8() + "/in.txt': it is " + name +
                                   " text; save it as UTF-8 and try again");
     }
+  }
+}
+
+// A spreadsheet's "Unicode text" is read as its UTF-8, in either byte order.
+TEST(ReadWordList, ReadsUtf16WithAByteOrderMarkAsUtf8) {
+  TempFolder folder;
+  const std::u16string lines = u"\uFEFF\u0283 \u026A p\r\n s \u026A p \r\n";
+  for (const bool big : {false, true}) {
+    std::string bytes;
+    for (const char16_t unit : lines) {
+      const auto high = static_cast<char>(unit >> 8);
+      const auto low = static_cast<char>(unit & 0xFF);
+      (bytes += big ? high : low) += big ? low : high;
+    }
+    folder.Write("in.txt", bytes);
+    const WordListFile list = ReadWordList(folder.utf8() + "/in.txt");
+    EXPECT_EQ(list.encoding, texts::TextEncoding::kUtf8);
+    ASSERT_EQ(list.words.size(), 2u);
+    EXPECT_EQ(list.words.Trimmed(0), "\u0283 \u026A p");
+    EXPECT_EQ(list.words.Trimmed(1), "s \u026A p");
+  }
+  folder.Write("in.txt", std::string("\xFF\xFEK", 3));
+  try {
+    ReadWordList(folder.utf8() + "/in.txt");
+    ADD_FAILURE() << "half a UTF-16 unit was read";
+  } catch (const texts::SearchError& error) {
+    EXPECT_EQ(error.what(),
+              "cannot read '" + folder.utf8() + "/in.txt': it is not valid UTF-16 text");
   }
 }
 

@@ -247,7 +247,7 @@ TEST_F(SurveyRunTest, FailuresNameTheFileAndLeaveNoFile) {
   const std::string in_txt = folder.utf8() + "/in.txt";
   const std::vector<Case> cases = {
       {"", true, "cannot read '" + in_txt + "': No such file or directory"},
-      {"\xFF\xFEK", true,
+      {std::string("K\0 \0A\0E\0\n\0G\0\n\0", 14), true,
        "cannot read '" + in_txt + "': it is UTF-16 text; save it as UTF-8 and try again"},
       {many_symbols, true,
        "cannot survey '" + in_txt +
