@@ -32,15 +32,15 @@ enum class HelpSection { kLexicon, kPlaces, kOther };
 using CommandOption = std::pair<std::string_view, std::string>;
 
 struct RunOption {
-  std::string_view name;        // "--strip"
-  std::string_view short_name;  // "-q", or "" for none
-  std::string_view argument;    // "CHARS", or "" for an option without a value
-  HelpSection section;
+  std::string_view name{};        // "--strip"
+  std::string_view short_name{};  // "-q", or "" for none
+  std::string_view argument{};    // "CHARS", or "" for an option without a value
+  HelpSection section{};
   // Its text in --help after the name column; '\n' starts a further line.
-  std::string_view help;
-  unsigned runs;  // RunKinds
+  std::string_view help{};
+  unsigned runs{};  // RunKinds
   // Takes the value into the request; false with a usage error in `error`.
-  bool (*take)(RunRequest& request, const std::string& value, std::string& error);
+  bool (*take)(RunRequest& request, const std::string& value, std::string& error) = nullptr;
   // Where it stands in the file-name suffix (1 first), or 0 when it changes no
   // file name; its parts come from `named_in_files`.
   int suffix_rank = 0;
@@ -51,9 +51,9 @@ struct RunOption {
   // Says what it kept in the survey page's summary, one sentence or "".
   void (*describe)(const SearchOptions& options, std::string& text) = nullptr;
   // Frequencies come only from a tsv lexicon's column: how an error names it.
-  std::string_view needs_frequency_column;
+  std::string_view needs_frequency_column{};
   // The usage error of a run that does not take it.
-  std::string_view refusal;
+  std::string_view refusal{};
   // What a usage error says it needs when its value is missing or empty.
   std::string_view needs = "a value";
 };
