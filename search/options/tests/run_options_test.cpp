@@ -43,7 +43,9 @@ TEST(RunOptions, EveryOptionIsReadListedInTheHelpAndDocumentedInTheManual) {
   const std::string help = HelpText();
   for (const RunOption& option : RunOptions()) {
     EXPECT_EQ(FindRunOption(option.name), &option);
-    if (!option.short_name.empty()) EXPECT_EQ(FindRunOption(option.short_name), &option);
+    if (!option.short_name.empty()) {
+      EXPECT_EQ(FindRunOption(option.short_name), &option);
+    }
     EXPECT_NE(help.find("  " + std::string(option.name)), std::string::npos) << option.name;
     EXPECT_NE(manual.str().find("`" + std::string(option.name)), std::string::npos)
         << option.name << " is not in docs/manual.md";
