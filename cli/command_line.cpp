@@ -15,6 +15,7 @@
 #include "search/runs/look_alikes.h"
 #include "search/runs/prepared_run.h"
 #include "search/texts/message_text.h"
+#include "search/texts/status_texts.h"
 #include "version.h"
 
 namespace cli {
@@ -55,20 +56,29 @@ void NoteLookAlikes(const RunRequest& request, const search::runs::SearchState& 
   }
 }
 
+// The pairs file's name without its folder, which the run joins with '/'.
+std::string_view FileName(std::string_view path) { return path.substr(path.rfind('/') + 1); }
+
 // Runs the request in its folder, with the statuses and the summary on the
-// console. Returns the exit status: 0 when every file was written in full, 1
-// after one error line on `err`.
-int RunPrepared(const search::runs::PreparedRun& run, std::ostream& out, std::ostream& err) {
+// console, and after a search the number of its pairs. Returns the exit
+// status: 0 when every file was written in full, 1 after one error line on `err`.
+int RunPrepared(const search::runs::PreparedRun& run, std::ostream& out, std::ostream& err,
+                StatusLines lines) {
   const RunRequest& request = run.request;
-  ConsoleHost host(request.folder, request.quiet, out, err);
+  ConsoleHost host(request.folder, request.quiet, out, err, lines);
   search::runs::SearchState state;
   try {
     if (const auto written = search::runs::Run(run, host, state)) {
+      if (!run.class_pair) {
+        host.ShowMessage(
+            search::texts::PairCountText(written->pair_lines, FileName(written->pairs)));
+      }
       NoteDerivedName(request, *written, err);
       if (!run.class_pair) NoteLookAlikes(request, state, *written, err);
     }
     return 0;
   } catch (const std::exception& error) {  // SearchError, or the unforeseen
+    host.EndProgress();
     err << "minpairs: error: " << error.what() << '\n';
   }
   return 1;
@@ -83,8 +93,8 @@ int CheckOutput(int status, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   StatusLines lines) {
   RunRequest request;
   std::string error;
   if (!search::options::ReadRequest(arguments, request, error)) {
@@ -115,7 +125,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     err << "minpairs: error: " << fault.what() << '\n';
     return 1;
   }
-  const int status = RunPrepared(*run, out, err);
+  const int status = RunPrepared(*run, out, err, lines);
   return status == 0 ? CheckOutput(status, out, err) : status;
 }
 

@@ -4,10 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/console_host.h"
+
 namespace cli {
 
 // Runs `minpairs` with its arguments (UTF-8, without the program name) and
 // returns the exit status: 0 done, 1 the search failed, 2 a usage error.
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// `lines` says how the status texts share `err`: in place on a terminal.
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   StatusLines lines = StatusLines::kEach);
 
 }  // namespace cli

@@ -7,10 +7,13 @@
 
 #include "cli/command_line.h"
 #include "cli/console_stream_win32.h"
+#include "cli/terminal.h"
 #include "cli/wide_arguments.h"
 
 int wmain(int argc, wchar_t** argv) {
   const cli::ConsoleStream out(std::cout, STD_OUTPUT_HANDLE);
   const cli::ConsoleStream err(std::cerr, STD_ERROR_HANDLE);
-  return cli::RunCommandLine(cli::Utf8Arguments(argc, argv), std::cout, std::cerr);
+  return cli::RunCommandLine(cli::Utf8Arguments(argc, argv), std::cout, std::cerr,
+                             cli::StandardErrorIsTerminal() ? cli::StatusLines::kProgressInPlace
+                                                            : cli::StatusLines::kEach);
 }

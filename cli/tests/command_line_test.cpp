@@ -43,7 +43,8 @@ class CommandLineTest : public ::testing::Test {
 TEST_F(CommandLineTest, StatusGoesToStderrAndTheSummaryToStdout) {
   const Outcome outcome = RunMinpairs({"--dir", folder.utf8() + "/", "P", "T"});
   EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.out, " 2 words have  P ,  3 words have  T .  Click OK to continue.\n");
+  EXPECT_EQ(outcome.out, Lines({" 2 words have  P ,  3 words have  T .  Click OK to continue.",
+                                "1 pairs in 'VendrelForPAndT.txt'"}));
   EXPECT_EQ(outcome.err,
             Lines({kExpectedReading, kExpectedMakingLists, kExpectedBegunSearch, kExpectedDone}));
   EXPECT_EQ(folder.Read("output/VendrelForPAndT.txt"), "P IH1 N\tT IH1 N\r\n");
@@ -53,14 +54,16 @@ TEST_F(CommandLineTest, QuietKeepsOnlyTheSummary) {
   const Outcome outcome = RunMinpairs({"--quiet", "--dir", folder.utf8(), "P", "T"});
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.err, "");
-  EXPECT_EQ(outcome.out, " 2 words have  P ,  3 words have  T .  Click OK to continue.\n");
+  EXPECT_EQ(outcome.out, Lines({" 2 words have  P ,  3 words have  T .  Click OK to continue.",
+                                "1 pairs in 'VendrelForPAndT.txt'"}));
 }
 
 TEST_F(CommandLineTest, SymbolsMayBeEmptyOrLookLikeOptionsAfterDoubleDash) {
   folder.Write("in.txt", "-X A\n\nA\n");
   const Outcome outcome = RunMinpairs({"--quiet", "--dir", folder.utf8(), "--", "-X", ""});
   EXPECT_EQ(outcome.status, 0) << outcome.err;
-  EXPECT_EQ(outcome.out, " 1 words have  -X ,  1 words have   .  Click OK to continue.\n");
+  EXPECT_EQ(outcome.out, Lines({" 1 words have  -X ,  1 words have   .  Click OK to continue.",
+                                "0 pairs in 'VendrelFor-XAnd.txt'"}));
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith -X.txt"));
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith .txt"));
 }
@@ -82,7 +85,8 @@ TEST_F(CommandLineTest, LookAlikeSymbolIsNotedAfterTheRun) {
   const std::string note = "minpairs: note: no word has 'g'; the list has '\xC9\xA1' (U+0261)";
   const Outcome outcome = RunMinpairs({"--dir", folder.utf8(), "K", "g"});
   EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.out, " 1 words have  K ,  0 words have  g .  Click OK to continue.\n");
+  EXPECT_EQ(outcome.out, Lines({" 1 words have  K ,  0 words have  g .  Click OK to continue.",
+                                "0 pairs in 'VendrelForKAndg.txt'"}));
   EXPECT_EQ(outcome.err, Lines({kExpectedReading, kExpectedMakingLists, kExpectedBegunSearch,
                                 kExpectedDone, note}));
   EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8(), "P", " 'K' "}).err,
@@ -126,6 +130,9 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
        "unknown order 'spelling'; --sort takes frequency"},
       {{"--survey", "--format", "tsv", "--sort", "frequency"},
        "--sort frequency orders a search's pairs; the survey has none to order"},
+      {{"--survey", "--both-ways"},
+       "--both-ways pairs a search's words one way and the other; the survey's contrasts count "
+       "both ways already"},
   };
   for (const auto& test : cases) {
     const Outcome outcome = RunMinpairs(test.arguments);
@@ -134,6 +141,39 @@ TEST(CommandLine, UsageErrorsPrintTheUsageAndStatusTwo) {
     EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), "minpairs: " + test.error);
     EXPECT_NE(outcome.err.find("\nusage: minpairs [--dir FOLDER]"), std::string::npos);
   }
+}
+
+// After its summary a search says how many lines its pairs file holds, quiet
+// or not, always "pairs"; a class run's lines are its counts.
+TEST_F(CommandLineTest, ASearchSaysHowManyPairsItsFileHolds) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string said;
+  } cases[] = {
+      {{"P", "T"}, "1 pairs in 'VendrelForPAndT.txt'\n"},
+      {{"T", "P"}, "2 pairs in 'VendrelForTAndP.txt'\n"},
+      {{"--both-ways", "P", "T"}, "2 pairs in 'VendrelForPAndT (both ways).txt'\n"},
+      {{"T", "P", "--both-ways", "--position", "initial"},
+       "2 pairs in 'VendrelForTAndP (initial; both ways).txt'\n"},
+      {{"K", "G"}, "0 pairs in 'VendrelForKAndG.txt'\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments = {"-q", "--dir", folder.utf8()};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const Outcome outcome = RunMinpairs(arguments);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.substr(outcome.out.find('\n') + 1), c.said);
+  }
+  folder.Write("classes.txt", "a = P\nb = T\n");
+  const std::string classes = (folder.path() / "classes.txt").string();
+  EXPECT_EQ(RunMinpairs({"-q", "--dir", folder.utf8(), "--classes", classes, "@a", "@b"}).out,
+            "P\tT\t1\ntotal\t1\n");
+  EXPECT_EQ(
+      RunMinpairs({"-q", "--dir", folder.utf8(), "--classes", classes, "--both-ways", "@b", "@a"})
+          .out,
+      "T\tP\t2\ntotal\t2\n");
+  EXPECT_TRUE(folder.Exists("output/ListOfWordsWith @b.txt"));
+  EXPECT_TRUE(folder.Exists("output/VendrelFor@bAnd@a (both ways).txt"));
 }
 
 // Errors in a lexicon come after reading starts, with status 1; the run
@@ -145,7 +185,8 @@ TEST_F(CommandLineTest, LexiconOptionsReadAnotherFileAndNameTheOutputs) {
   const Outcome run = RunMinpairs({"--dir", folder.utf8(), "--input", input, "--format", "tsv",
                                    "--min-frequency", "0", "-q", "P", "T"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, " 1 words have  P ,  1 words have  T .  Click OK to continue.\n");
+  EXPECT_EQ(run.out, Lines({" 1 words have  P ,  1 words have  T .  Click OK to continue.",
+                            "1 pairs in 'VendrelForPAndT (min-frequency 0).txt'"}));
   EXPECT_EQ(folder.Read("output/VendrelForPAndT (min-frequency 0).tsv"),
             "first spelling\tfirst transcription\tfirst frequency\tsecond spelling\t"
             "second transcription\tsecond frequency\tframe\r\npin\tP IH1 N\t7\ttin\tT IH1 N\t\t_ "
@@ -182,7 +223,8 @@ TEST_F(CommandLineTest, ShortOptionsLoneDashAndTrailingSeparator) {
   const Outcome quiet = RunMinpairs({"-q", "--dir", folder.utf8() + "//", "P", "-"});
   EXPECT_EQ(quiet.status, 0) << quiet.err;
   EXPECT_EQ(quiet.err, "");
-  EXPECT_EQ(quiet.out, " 1 words have  P ,  1 words have  - .  Click OK to continue.\n");
+  EXPECT_EQ(quiet.out, Lines({" 1 words have  P ,  1 words have  - .  Click OK to continue.",
+                              "1 pairs in 'VendrelForPAnd-.txt'"}));
   EXPECT_EQ(folder.Read("output/VendrelForPAnd-.txt"), "P A\t- A\r\n");
 
   EXPECT_EQ(RunMinpairs({"-h", "P"}).out.rfind("usage: minpairs", 0), 0u);

@@ -94,6 +94,11 @@ bool TakeAction(RunRequest& request, const std::string& /*value*/, std::string& 
   return true;
 }
 
+bool TakeBothWays(RunRequest& request, const std::string& /*value*/, std::string& /*error*/) {
+  request.search.both_ways = true;
+  return true;
+}
+
 bool TakeQuiet(RunRequest& request, const std::string& /*value*/, std::string& /*error*/) {
   request.quiet = true;
   return true;
@@ -112,6 +117,10 @@ void NameMinFrequency(const SearchOptions& options, std::vector<std::string>& na
   if (options.reading.min_frequency) {
     named.push_back("min-frequency " + options.reading.min_frequency->typed);
   }
+}
+
+void NameBothWays(const SearchOptions& options, std::vector<std::string>& named) {
+  if (options.both_ways) named.emplace_back("both ways");
 }
 
 bool RepeatInput(const SearchOptions& options, std::vector<CommandOption>& command) {
@@ -147,6 +156,11 @@ bool RepeatContexts(const SearchOptions& options, std::vector<CommandOption>& co
 
 bool RepeatStrip(const SearchOptions& options, std::vector<CommandOption>& command) {
   if (!options.strip.empty()) command.emplace_back("--strip", options.strip);
+  return true;
+}
+
+bool RepeatBothWays(const SearchOptions& options, std::vector<CommandOption>& command) {
+  if (options.both_ways) command.emplace_back("--both-ways", "");
   return true;
 }
 
@@ -259,6 +273,18 @@ const std::array kOptions{
               .runs = kEveryRun,
               .take = TakeFolder,
               .needs = "a folder"},
+    RunOption{.name = "--both-ways",
+              .section = kOther,
+              .help = "list each pair of words that FIRST SECOND or SECOND FIRST\n"
+                      "finds once, the word with FIRST first",
+              .runs = kSearchRun | kClassRun,
+              .take = TakeBothWays,
+              .suffix_rank = 4,
+              .named_in_files = NameBothWays,
+              .names_only_pairs = true,
+              .repeat = RepeatBothWays,
+              .refusal = "--both-ways pairs a search's words one way and the other; the "
+                         "survey's contrasts count both ways already"},
     RunOption{.name = "--survey",
               .section = kOther,
               .help = "survey every pair of symbols instead of searching one",
@@ -357,16 +383,25 @@ std::string HelpText() {
   return text;
 }
 
-std::vector<std::string> SearchOptions::NamedInFiles() const {
+namespace {
+
+std::vector<std::string> Named(const SearchOptions& options, bool word_lists) {
   std::vector<const RunOption*> named_options;
   for (const RunOption& option : kOptions) {
-    if (option.named_in_files != nullptr) named_options.push_back(&option);
+    if (option.named_in_files == nullptr || (word_lists && option.names_only_pairs)) continue;
+    named_options.push_back(&option);
   }
   std::ranges::stable_sort(named_options, {}, &RunOption::suffix_rank);
   std::vector<std::string> named;
-  for (const RunOption* option : named_options) option->named_in_files(*this, named);
+  for (const RunOption* option : named_options) option->named_in_files(options, named);
   return named;
 }
+
+}  // namespace
+
+std::vector<std::string> SearchOptions::NamedInFiles() const { return Named(*this, false); }
+
+std::vector<std::string> SearchOptions::NamedInWordLists() const { return Named(*this, true); }
 
 std::optional<std::vector<CommandOption>> CommandOptions(const SearchOptions& options) {
   std::vector<CommandOption> command;

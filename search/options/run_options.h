@@ -45,6 +45,8 @@ struct RunOption {
   // file name; its parts come from `named_in_files`.
   int suffix_rank = 0;
   void (*named_in_files)(const SearchOptions& options, std::vector<std::string>& named) = nullptr;
+  // Named only in the pairs file: the word lists are the same with it or without.
+  bool names_only_pairs = false;
   // Repeats it in a command of the survey's page; false when no command can
   // (a context that may name a class, which the command would not define).
   bool (*repeat)(const SearchOptions& options, std::vector<CommandOption>& command) = nullptr;

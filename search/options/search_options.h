@@ -21,10 +21,15 @@ struct SearchOptions {
   std::vector<contexts::Context> contexts;
   // Characters removed from every symbol before matching, as typed (UTF-8).
   std::string strip;
+  // Each distinct pair of words that the search finds one way or the other,
+  // once, instead of the pairs of the first symbol for the second.
+  bool both_ways = false;
 
   // The options that change which words take part, as file names show them,
   // in the order the table of run options gives them.
   [[nodiscard]] std::vector<std::string> NamedInFiles() const;
+  // Those of them that change the word lists: the lists are the same both ways.
+  [[nodiscard]] std::vector<std::string> NamedInWordLists() const;
 };
 
 }  // namespace search::options

@@ -112,8 +112,13 @@ void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
     AppendWord(line, lexicon, pair.first);
     AppendWord(line, lexicon, pair.second);
     frame.clear();
-    lexicon::AppendSubstituted(frame, replaced.matched.Padded(pair.second, padded), replaced.symbol,
-                               " _ ");
+    if (pair.other_way) {
+      lexicon::AppendSubstituted(frame, replaced.matched.Padded(pair.first, padded),
+                                 replaced.other_way_symbol, " _ ");
+    } else {
+      lexicon::AppendSubstituted(frame, replaced.matched.Padded(pair.second, padded),
+                                 replaced.symbol, " _ ");
+    }
     line += '\t';
     AppendShown(line, lexicon, lexicon::TrimSpaces(frame));
     line += more;

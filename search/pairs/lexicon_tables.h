@@ -29,16 +29,19 @@ void WriteWordTable(os::OutputFile& file, const LexiconView& lexicon,
                     std::span<const std::int32_t> positions);
 
 // Where a pair's second symbol was replaced: the words as matched (the list
-// as read, or folded) and the padded symbol as matched there.
+// as read, or folded) and the padded symbol as matched there; for a row found
+// the other way, the padded first symbol, replaced in the first word.
 struct ReplacedPlaces {
   const lexicon::WordList& matched;
   std::string_view symbol;
+  std::string_view other_way_symbol = {};
 };
 
 // The same columns for the first word and the second, then "frame": the first
 // word as matched with each place where the second symbol was replaced shown as
-// "_". With `by_frequency`, rows go by the smaller of their two words'
-// frequencies, highest first, ties in the given order. Closes the file.
+// "_" (the second word with the first symbol's, for a row found the other way). With
+// `by_frequency`, rows go by the smaller of their two words' frequencies, highest first, ties in
+// the given order. Closes the file.
 void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
                     const ReplacedPlaces& replaced, bool by_frequency);
 

@@ -235,15 +235,18 @@ struct PairIndex::LinesMadeAhead {
   std::size_t lines = 0;
 };
 
+// Before the first-list word at `first_index`.
+void PairIndex::ShowProgress(os::RunHost& host, std::size_t first_index) const {
+  const auto position = static_cast<std::int32_t>(first_index + 1);
+  if (position % texts::kProgressInterval == 0) {
+    host.ShowStatus(
+        texts::ProgressText(position, static_cast<std::int32_t>(first_list_.size()), first_shown_));
+  }
+}
+
 std::size_t PairIndex::WritePairs(os::OutputFile& pairs_file, os::RunHost& host) const {
   const std::size_t count = first_list_.size();
-  const auto first_count = static_cast<std::int32_t>(count);
-  const auto show_progress = [&](std::size_t first_index) {  // before the word at first_index
-    const auto position = static_cast<std::int32_t>(first_index + 1);
-    if (position % texts::kProgressInterval == 0) {
-      host.ShowStatus(texts::ProgressText(position, first_count, first_shown_));
-    }
-  };
+  const auto show_progress = [&](std::size_t first_index) { ShowProgress(host, first_index); };
   if (!first_hashes_) {
     for (std::size_t first_index = 0; first_index < count; ++first_index) {
       show_progress(first_index);
@@ -285,12 +288,13 @@ std::size_t PairIndex::WritePairs(os::OutputFile& pairs_file, os::RunHost& host)
   return lines + later_lines.lines;
 }
 
-std::vector<PairRow> PairIndex::Pairs() const {
+std::vector<PairRow> PairIndex::Pairs(os::RunHost* progress) const {
   std::vector<PairRow> pairs;
-  if (!first_hashes_) return pairs;
   CandidateIndex::Scratch scratch;
   const std::size_t count = first_list_.size();
   for (std::size_t first_index = 0; first_index < count; ++first_index) {
+    if (progress != nullptr) ShowProgress(*progress, first_index);
+    if (!first_hashes_) continue;
     for (const std::uint32_t partner : PartnersOf(first_index, count, scratch)) {
       pairs.push_back({first_list_[first_index], CandidateIndex::PositionOf(partner)});
     }

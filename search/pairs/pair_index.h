@@ -55,14 +55,16 @@ class PairIndex final {
   // in place and unchanged until the index is gone.
   void ShowWordsOf(const lexicon::WordList& shown) { shown_ = &shown; }
 
-  // The lines WritePairs writes, as positions, in the same order.
-  [[nodiscard]] std::vector<PairRow> Pairs() const;
+  // The lines WritePairs writes, as positions, in the same order; with a
+  // host, showing the progress that WritePairs shows.
+  [[nodiscard]] std::vector<PairRow> Pairs(os::RunHost* progress = nullptr) const;
 
  private:
   PairIndex(const lexicon::WordList& words, const PairSearchSide& first,
             const PairSearchSide& second, kit::TextHash hash,
             std::unique_ptr<std::uint64_t[]> first_hashes);
   struct LinesMadeAhead;
+  void ShowProgress(os::RunHost& host, std::size_t first_index) const;
   [[nodiscard]] LinesMadeAhead MakeLines(std::size_t begin, std::size_t end) const;
   std::span<const std::uint32_t> PartnersOf(std::size_t first_index, std::size_t end,
                                             CandidateIndex::Scratch& scratch) const;

@@ -8,6 +8,9 @@ namespace search::pairs {
 struct PairRow {
   std::int32_t first = 0;
   std::int32_t second = 0;
+  // Found by the search the other way (the symbols swapped), which replaced
+  // the first symbol in the first word.
+  bool other_way = false;
   friend bool operator==(const PairRow&, const PairRow&) = default;
 };
 

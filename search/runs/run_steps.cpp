@@ -9,8 +9,9 @@ RunPaths PathsFor(const std::string& folder, std::string_view first_name,
                   std::string_view second_name, const options::SearchOptions& options) {
   const std::string output = folder + "/output/";
   const std::string suffix = os::OptionsSuffix(options.NamedInFiles()) + ".txt";
+  const std::string lists_suffix = os::OptionsSuffix(options.NamedInWordLists()) + ".txt";
   const auto list_path = [&](std::string_view name) {
-    return output + "ListOfWordsWith " + std::string(name) + suffix;
+    return output + "ListOfWordsWith " + std::string(name) + lists_suffix;
   };
   os::CheckSymbolForFileName(first_name, "first");
   os::CheckSymbolForFileName(second_name, "second");

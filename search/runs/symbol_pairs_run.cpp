@@ -14,6 +14,7 @@
 #include "search/lexicon/transcription.h"
 #include "search/os/output_file.h"
 #include "search/os/output_names.h"
+#include "search/pairs/both_ways.h"
 #include "search/pairs/lexicon_tables.h"
 #include "search/pairs/matched_list.h"
 #include "search/pairs/pair_index.h"
@@ -24,9 +25,10 @@
 
 // What runs at once. The lists of every pair of symbols are selected first,
 // the first symbols' on this thread and the second symbols' on another; then
-// each pair's index is built on a thread of its own, the first one while the
-// word lists are written and the summary waits for the user, each next one
-// while the previous pair's lines are written. Every output file writes one
+// each pair's index is built on a thread of its own (both ways: its two
+// indexes, one after the other), the first one while the word lists are
+// written and the summary waits for the user, each next one while the
+// previous pair's lines are written. Every output file writes one
 // buffer on a thread of its own while the next is filled. Inside a step, long
 // lists are worked through in two halves at once: reading a plain or tsv list
 // (lexicon::ReadLexicon), folding it (contexts::Fold), and hashing, filtering
@@ -43,6 +45,7 @@ struct SymbolPair {
   std::vector<std::int32_t> first_list;
   std::vector<std::int32_t> second_list;
   std::vector<std::int32_t> second_pairing;  // with contexts, the second words that pair
+  std::vector<std::int32_t> first_pairing;   // the same the other way, when both ways
   std::string line_end;                      // a class run's "<TAB>P<TAB>B", in the list's encoding
   std::vector<pairs::PairRow> rows;          // the pairs, for a lexicon's table
 };
@@ -87,10 +90,13 @@ std::vector<std::int32_t> Union(const std::vector<const std::vector<std::int32_t
 
 // Selects every pair's lists and fills the state with the union of each side's.
 void SelectAllLists(SearchState& state, std::vector<SymbolPair>& pairs,
-                    const pairs::MatchedList& list) {
+                    const pairs::MatchedList& list, bool both_ways) {
   kit::BothAtOnce(
       [&] {
-        for (SymbolPair& pair : pairs) pair.first_list = list.Select(pair.first);
+        for (SymbolPair& pair : pairs) {
+          pair.first_list = list.Select(pair.first);
+          if (both_ways) pair.first_pairing = list.SelectPairing(pair.first);
+        }
       },
       [&] {
         for (SymbolPair& pair : pairs) {
@@ -110,20 +116,53 @@ void SelectAllLists(SearchState& state, std::vector<SymbolPair>& pairs,
   state.SecondCount = static_cast<std::int32_t>(state.SecondList.size());
 }
 
-// Builds the pair index of `pair` on a thread of its own; the list, the shown
-// words and the pair stay in place until the future is gone.
-std::future<pairs::PairIndex> StartPairIndex(const pairs::MatchedList& list,
-                                             const lexicon::WordList& shown,
-                                             const SymbolPair& pair) {
-  const std::span<const std::int32_t> second_list =
-      list.Restricted() ? std::span(pair.second_pairing) : std::span(pair.second_list);
-  return kit::RunAhead(
-      [&words = list.Words(), &shown, first_list = std::span(pair.first_list), second_list, &pair] {
-        pairs::PairIndex index(words, {pair.first, first_list}, {pair.second, second_list});
-        index.ShowWordsOf(shown);
-        if (!pair.line_end.empty()) index.EndLinesWith(pair.line_end);
-        return index;
-      });
+// The index of a pair of symbols, and both ways that of the symbols swapped.
+struct PairIndexes {
+  pairs::PairIndex this_way;
+  std::optional<pairs::PairIndex> other_way;
+};
+
+// Builds the pair indexes of `pair` on a thread of its own; the list, the
+// shown words and the pair stay in place until the future is gone.
+std::future<PairIndexes> StartPairIndex(const pairs::MatchedList& list,
+                                        const lexicon::WordList& shown, const SymbolPair& pair,
+                                        bool both_ways) {
+  // With contexts, a second word pairs only when its every replaced place fits.
+  const auto second_side = [&list](const pairs::SearchSymbol& symbol,
+                                   const std::vector<std::int32_t>& selected,
+                                   const std::vector<std::int32_t>& pairing) {
+    return pairs::PairSearchSide{symbol, list.Restricted() ? pairing : selected};
+  };
+  return kit::RunAhead([&words = list.Words(), &shown, &pair, second_side, both_ways] {
+    PairIndexes indexes{
+        pairs::PairIndex(words, {pair.first, pair.first_list},
+                         second_side(pair.second, pair.second_list, pair.second_pairing)),
+        std::nullopt};
+    indexes.this_way.ShowWordsOf(shown);
+    if (!pair.line_end.empty()) indexes.this_way.EndLinesWith(pair.line_end);
+    if (both_ways) {
+      indexes.other_way.emplace(words, pairs::PairSearchSide{pair.second, pair.second_list},
+                                second_side(pair.first, pair.first_list, pair.first_pairing));
+    }
+    return indexes;
+  });
+}
+
+// Writes the lines of one pair of symbols; returns their number, and keeps
+// the pairs in `pair` for a lexicon's table.
+std::size_t WriteLinesOf(const PairIndexes& indexes, SymbolPair& pair, os::OutputFile& file,
+                         os::RunHost& host, const pairs::LexiconView& lexicon) {
+  if (!indexes.other_way) {
+    const std::size_t lines = indexes.this_way.WritePairs(file, host);
+    if (lexicon.columns.Any()) pair.rows = indexes.this_way.Pairs();
+    return lines;
+  }
+  std::vector<pairs::PairRow> rows = pairs::PairsBothWays(
+      indexes.this_way.Pairs(&host), indexes.other_way->Pairs(&host), lexicon.words);
+  pairs::WritePairLines(file, lexicon.words, rows, pair.line_end);
+  const std::size_t lines = rows.size();
+  if (lexicon.columns.Any()) pair.rows = std::move(rows);
+  return lines;
 }
 
 // A class run's "<TAB>P<TAB>B" for the pairs table, in UTF-8 as typed.
@@ -145,9 +184,10 @@ void WritePairsTable(const std::string& pairs_path, const pairs::LexiconView& le
     pairs::WritePairTableHeader(table, lexicon,
                                 request.class_run ? "\tfirst symbol\tsecond symbol" : "");
     for (SymbolPair& pair : symbol_pairs) {
-      pairs::WritePairTableRows(table, lexicon, std::move(pair.rows),
-                                {list.Words(), pair.second.Match.value_or("")}, by_frequency,
-                                request.class_run ? TableCells(pair) : std::string());
+      pairs::WritePairTableRows(
+          table, lexicon, std::move(pair.rows),
+          {list.Words(), pair.second.Match.value_or(""), pair.first.Match.value_or("")},
+          by_frequency, request.class_run ? TableCells(pair) : std::string());
     }
     table.Close();
   });
@@ -165,15 +205,16 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
   const pairs::LexiconView lexicon{state.Words, state.columns, encoding};
   std::optional<pairs::MatchedList> list;
   std::vector<SymbolPair> symbol_pairs;
-  std::future<pairs::PairIndex> next_index;
+  std::future<PairIndexes> next_index;
   Writing(paths.first_list, [&] {
     os::OutputFile file(paths.first_list);  // a missing output folder shows before the lists
     host.ShowStatus(texts::kMakingListsStatus);
     list.emplace(state.Words, encoding, options);
     symbol_pairs = PairsOf(request, *list, encoding);
-    SelectAllLists(state, symbol_pairs, *list);
-    if (!symbol_pairs.empty())
-      next_index = StartPairIndex(*list, state.Words, symbol_pairs.front());
+    SelectAllLists(state, symbol_pairs, *list, options.both_ways);
+    if (!symbol_pairs.empty()) {
+      next_index = StartPairIndex(*list, state.Words, symbol_pairs.front(), options.both_ways);
+    }
     WriteList(file, state.Words, state.FirstList);
   });
   WriteListTable(paths.first_list, lexicon, state.FirstList);
@@ -194,13 +235,14 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
   Writing(paths.pairs, [&] {
     os::OutputFile file(paths.pairs);
     for (std::size_t at = 0; at < symbol_pairs.size(); ++at) {
-      const pairs::PairIndex index = next_index.get();  // its running out of memory counts here
+      const PairIndexes indexes = next_index.get();  // its running out of memory counts here
       if (at + 1 < symbol_pairs.size()) {
-        next_index = StartPairIndex(*list, state.Words, symbol_pairs[at + 1]);
+        next_index = StartPairIndex(*list, state.Words, symbol_pairs[at + 1], options.both_ways);
       }
       SymbolPair& pair = symbol_pairs[at];
-      counts.push_back({pair.first_typed, pair.second_typed, index.WritePairs(file, host)});
-      if (lexicon.columns.Any()) pair.rows = index.Pairs();
+      const std::size_t lines = WriteLinesOf(indexes, pair, file, host, lexicon);
+      counts.push_back({pair.first_typed, pair.second_typed, lines});
+      written.pair_lines += lines;
     }
     file.Close();
   });

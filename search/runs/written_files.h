@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "search/texts/encoding.h"
@@ -13,6 +14,7 @@ struct WrittenFiles {
   std::string pairs;
   bool second_list_derived = false;  // second_list is a derived name, not its own
   texts::TextEncoding word_list_encoding = texts::TextEncoding::kUtf8;  // in.txt's, as read
+  std::size_t pair_lines = 0;  // the lines of the pairs file
 };
 
 }  // namespace search::runs

@@ -23,6 +23,7 @@ struct PageContext {
   std::vector<std::string> titled;  // the symbols as titles show them
   std::optional<std::string> command_start;           // nothing when the folder cannot be typed
   std::vector<std::optional<std::string>> arguments;  // nothing for a symbol that cannot be typed
+  std::optional<std::string> both_ways_start;         // command_start with --both-ways
 };
 
 // A symbol or word for a header or title: escaped as in messages (\x1B, \u202E),
@@ -35,9 +36,10 @@ std::string WordText(const PageContext& page, std::int32_t position);
 // The id of a contrast's row in the list, by the places of its symbols.
 std::string ContrastId(std::size_t earlier, std::size_t later);
 
-// The command that lists the pairs of two symbols, if both can be typed.
+// The command that lists the pairs of two symbols, if both can be typed;
+// `both_ways`: each pair that either order finds once, a contrast's word pairs.
 std::optional<std::string> CommandFor(const PageContext& page, std::size_t first,
-                                      std::size_t second);
+                                      std::size_t second, bool both_ways = false);
 
 // The style of the list of contrasts.
 extern const std::string_view kContrastListStyle;

@@ -79,11 +79,8 @@ void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile&
                          ? "The first " + std::to_string(shown) + " of " +
                                std::to_string(contrast.word_pairs) + " word pairs."
                          : "All the word pairs.";
-  const auto forth = CommandFor(page, contrast.earlier, contrast.later);
-  const auto back = CommandFor(page, contrast.later, contrast.earlier);
-  if (forth && back) {
-    note += " Every pair, one way and the other: <code>" + EscapedForHtml(*forth) +
-            "</code> and <code>" + EscapedForHtml(*back) + "</code>";
+  if (const auto command = CommandFor(page, contrast.earlier, contrast.later, true)) {
+    note += " Every pair, once: <code>" + EscapedForHtml(*command) + "</code>";
   }
   file.WriteLine("<p>" + note + "</p></details>");
 }

@@ -124,10 +124,11 @@ std::optional<std::string> CommandStart(const CommandPlace& place,
   const auto named = search::options::CommandOptions(options);
   if (!named) return std::nullopt;
   for (const auto& [name, value] : *named) {
-    const auto typed = TypedArgument(place.prompt, value);
-    if (!typed) return std::nullopt;
     start += ' ';
     start += name;
+    if (value.empty()) continue;  // an option without a value
+    const auto typed = TypedArgument(place.prompt, value);
+    if (!typed) return std::nullopt;
     start += ' ';
     start += *typed;
   }
@@ -353,17 +354,21 @@ std::string ContrastId(std::size_t earlier, std::size_t later) {
 }
 
 std::optional<std::string> CommandFor(const PageContext& page, std::size_t first,
-                                      std::size_t second) {
-  if (!page.command_start || !page.arguments[first] || !page.arguments[second]) {
-    return std::nullopt;
-  }
-  return *page.command_start + " " + *page.arguments[first] + " " + *page.arguments[second];
+                                      std::size_t second, bool both_ways) {
+  const std::optional<std::string>& start = both_ways ? page.both_ways_start : page.command_start;
+  if (!start || !page.arguments[first] || !page.arguments[second]) return std::nullopt;
+  return *start + " " + *page.arguments[first] + " " + *page.arguments[second];
 }
 
 void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
                      const CommandPlace& commands, const options::SearchOptions& options,
                      os::OutputFile& file) {
-  PageContext page{survey, words, encoding, {}, {}, CommandStart(commands, options), {}};
+  options::SearchOptions both_ways = options;
+  both_ways.both_ways = true;
+  PageContext page{survey,   words,
+                   encoding, {},
+                   {},       CommandStart(commands, options),
+                   {},       CommandStart(commands, both_ways)};
   for (const std::string& symbol : survey.symbols) {
     const std::string shown = ShownText(symbol, encoding);
     page.titled.push_back(VisibleText(shown));

@@ -34,6 +34,13 @@ std::string ProgressText(std::int32_t position, std::int32_t first_count,
 
 bool IsProgressText(std::string_view text) { return text.starts_with(kProgressStart); }
 
+std::string PairCountText(std::size_t pairs, std::string_view file_name) {
+  std::string text = std::to_string(pairs) + " pairs in '";
+  text += EscapedForMessage(file_name);
+  text += '\'';
+  return text;
+}
+
 std::string SurveyProgressText(std::size_t done, std::size_t total) {
   return "Counted " + std::to_string(done) + " / " + std::to_string(total) + " distinct words ...";
 }

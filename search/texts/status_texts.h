@@ -33,6 +33,11 @@ std::string ProgressText(std::int32_t position, std::int32_t first_count,
 // True for the texts that ProgressText makes, the only ones that come by the thousand.
 bool IsProgressText(std::string_view text);
 
+// What the command line says after a search: "21 pairs in 'VendrelForKAndT.txt'",
+// the number of lines of the pairs file, named without its folder and escaped
+// as in EscapedForMessage; "pairs" whatever the number, for scripts that read it.
+std::string PairCountText(std::size_t pairs, std::string_view file_name);
+
 // The survey of every pair of symbols.
 
 inline constexpr std::string_view kSurveyCountingStatus =

@@ -71,7 +71,9 @@ TEST_F(ConsoleOutputTest, MinpairsExeShowsIpaInTheSummary) {
   CloseHandle(process.hProcess);
 
   EXPECT_EQ(status, 0U);
-  EXPECT_EQ(Screen(), L" 2 words have  \u0283 ,  1 words have  s .  Click OK to continue.\n");
+  EXPECT_EQ(Screen(),
+            L" 2 words have  \u0283 ,  1 words have  s .  Click OK to continue.\n"
+            L"1 pairs in 'VendrelFor\u0283Ands.txt'\n");
 }
 
 TEST_F(ConsoleOutputTest, CharactersSplitBetweenWritesArriveWhole) {

@@ -63,7 +63,9 @@ TEST_F(MinpairsExeTest, UnicodeSymbolsAndFolderKeepTheirNames) {
 
   ASSERT_EQ(outcome.status, 0u) << outcome.err;
   EXPECT_EQ(outcome.out, std::string(" 2 words have  ") + kEsh +
-                             " ,  1 words have  s .  Click OK to continue.\r\n");
+                             " ,  1 words have  s .  Click OK to continue.\r\n1 pairs in "
+                             "'VendrelFor" +
+                             kEsh + "Ands.txt'\r\n");
   const std::string with_esh = std::string("ListOfWordsWith ") + kEsh + ".txt";
   const std::string pairs = std::string("VendrelFor") + kEsh + "Ands.txt";
   EXPECT_EQ(NamesIn(program_folder / "output"),

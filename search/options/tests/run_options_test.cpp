@@ -30,8 +30,8 @@ std::string CommandOf(const SearchOptions& options) {
   std::string text;
   for (const auto& [name, value] : *command) {
     if (!text.empty()) text += ' ';
-    (text += name) += ' ';
-    text += value;
+    text += name;
+    if (!value.empty()) (text += ' ') += value;
   }
   return text;
 }
@@ -68,6 +68,7 @@ struct NamingCase {
   std::vector<std::string> arguments;
   std::string suffix;
   std::string command;
+  std::string lists_suffix = suffix;  // the word lists'
 };
 
 const std::vector<NamingCase> kNamingCases = {
@@ -92,12 +93,20 @@ const std::vector<NamingCase> kNamingCases = {
     {{"--survey", "--context", "_ { \\/ x }"}, " (_ { U+005CU+002F x })", "--context _ { \\/ x }"},
     {{"--survey", "--strip", "*?"}, " (strip U+002AU+003F)", "--strip *?"},
     {{"K", "G", "--format", "tsv", "--sort", "frequency"}, "", "--format tsv"},
+    // Both ways names the pairs file only, last; the word lists are the same.
+    {{"K", "G", "--both-ways"}, " (both ways)", "--both-ways", ""},
+    {{"--both-ways", "--strip", "012", "K", "G", "--position", "initial"},
+     " (initial; strip 012; both ways)",
+     "--position initial --strip 012 --both-ways",
+     " (initial; strip 012)"},
 };
 
 TEST(RunOptions, NameTheFilesAndRepeatInThePagesCommandsInTheTablesOrder) {
   for (const NamingCase& c : kNamingCases) {
     const runs::PreparedRun run = Prepared(c.arguments);
     EXPECT_EQ(os::OptionsSuffix(run.request.search.NamedInFiles()), c.suffix) << c.arguments[1];
+    EXPECT_EQ(os::OptionsSuffix(run.request.search.NamedInWordLists()), c.lists_suffix)
+        << c.arguments[1];
     EXPECT_EQ(CommandOf(run.request.search), c.command) << c.arguments[1];
   }
 }
@@ -124,6 +133,9 @@ const std::vector<RefusedCase> kRefused = {
      "--sort frequency needs --format tsv: frequencies come from its 'frequency' column"},
     {{"--survey", "--format", "tsv", "--sort", "frequency"},
      "--sort frequency orders a search's pairs; the survey has none to order"},
+    {{"--survey", "--both-ways"},
+     "--both-ways pairs a search's words one way and the other; the survey's contrasts count "
+     "both ways already"},
     {{"--sort", "rarity", "K", "G"}, "unknown order 'rarity'; --sort takes frequency"},
     {{"--format", "csv", "K", "G"}, "unknown format 'csv'; use plain, tsv or cmudict"},
     {{"--format", "tsv", "--min-frequency", "1e3", "K", "G"},

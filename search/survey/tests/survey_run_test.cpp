@@ -317,6 +317,24 @@ TEST_F(SurveyRunTest, PageEscapesTheListAndNamesTypableCommands) {
   EXPECT_NE(page.find("print-color-adjust: exact"), std::string::npos);
 }
 
+// A contrast's word pairs are those of one search both ways: its command says
+// so, where a cell's command searches one way.
+TEST_F(SurveyRunTest, AContrastsCommandSearchesBothWays) {
+  folder.Write("in.txt", "K A\nT A\nK K\n");
+  ASSERT_EQ(RunAndFail(), "");
+  const std::string page = folder.Output("SurveyOfMinimalPairs.html");
+  const os::CommandPrompt prompt = os::SystemCommandPrompt();
+  const auto quoted = [&](std::string_view text) { return os::QuotedFor(prompt, text).value(); };
+  const std::string command = "minpairs --dir " + quoted(folder.utf8()) + " --both-ways -- " +
+                              quoted("K") + " " + quoted("T");
+  EXPECT_NE(page.find("All the word pairs. Every pair, once: <code>" + EscapedForHtml(command) +
+                      "</code>"),
+            std::string::npos);
+  EXPECT_NE(page.find("All of them: " +
+                      EscapedForHtml(PairsCommand({prompt, folder.utf8()}, "T", "K").value())),
+            std::string::npos);
+}
+
 // Headers and titles show the characters that would hide or reorder text
 // escaped, as messages do, and such a symbol gets no command.
 TEST_F(SurveyRunTest, PageEscapesHiddenAndBidirectionalCharacters) {
