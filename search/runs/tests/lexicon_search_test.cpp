@@ -176,8 +176,8 @@ TEST(LexiconSearchTest, ABackslashInAFieldIsEscapedInTheTables) {
             "spelling\ttranscription\tgloss\r\nc\\\\at\tK AE1 T\tone\\\\two\r\n");
   EXPECT_EQ(lexicon.folder.Output("VendrelForKAndG.tsv"),
             "first spelling\tfirst transcription\tfirst gloss\t"
-            "second spelling\tsecond transcription\tsecond gloss\tframe\r\n"
-            "c\\\\at\tK AE1 T\tone\\\\two\tgat\tG AE1 T\t\t_ AE1 T\r\n");
+            "second spelling\tsecond transcription\tsecond gloss\tframe\tposition\r\n"
+            "c\\\\at\tK AE1 T\tone\\\\two\tgat\tG AE1 T\t\t_ AE1 T\tinitial\r\n");
 }
 
 TEST_F(SpelledLexiconTest, AThresholdLeavesTheUnfilteredFilesAndNamesItsOwn) {
