@@ -189,8 +189,8 @@ TEST_F(CommandLineTest, LexiconOptionsReadAnotherFileAndNameTheOutputs) {
                             "1 pairs in 'VendrelForPAndT (min-frequency 0).txt'"}));
   EXPECT_EQ(folder.Read("output/VendrelForPAndT (min-frequency 0).tsv"),
             "first spelling\tfirst transcription\tfirst frequency\tsecond spelling\t"
-            "second transcription\tsecond frequency\tframe\r\npin\tP IH1 N\t7\ttin\tT IH1 N\t\t_ "
-            "IH1 N\r\n");
+            "second transcription\tsecond frequency\tframe\tposition\r\npin\tP IH1 N\t7\ttin\t"
+            "T IH1 N\t\t_ IH1 N\tinitial\r\n");
   folder.Write("words.tsv", "transcription\tfrequency\nP\tmany\n");
   const Outcome bad = RunMinpairs({"--dir", folder.utf8(), "--input", input, "--format", "tsv",
                                    "--min-frequency", "1", "P", "T"});

@@ -6,6 +6,7 @@
 
 #include "search/lexicon/lexicon_format.h"
 #include "search/lexicon/transcription.h"
+#include "search/pairs/place_positions.h"
 #include "search/texts/tsv_field.h"
 
 namespace search::pairs {
@@ -81,7 +82,7 @@ void WritePairTableHeader(os::OutputFile& file, const LexiconView& lexicon, std:
   std::string line;
   AppendHeader(line, lexicon, "first ");
   AppendHeader(line, lexicon, "second ");
-  line += "\tframe";
+  line += "\tframe\tposition";
   line += more;
   file.WriteLine(line);
 }
@@ -121,6 +122,10 @@ void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
     }
     line += '\t';
     AppendShown(line, lexicon, lexicon::TrimSpaces(frame));
+    line += '\t';
+    // `padded` holds the word whose places were replaced, either way.
+    AppendReplacedPositions(line, padded,
+                            pair.other_way ? replaced.other_way_symbol : replaced.symbol);
     line += more;
     file.WriteLine(line);
   }

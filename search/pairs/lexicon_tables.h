@@ -39,9 +39,10 @@ struct ReplacedPlaces {
 
 // The same columns for the first word and the second, then "frame": the first
 // word as matched with each place where the second symbol was replaced shown as
-// "_" (the second word with the first symbol's, for a row found the other way). With
-// `by_frequency`, rows go by the smaller of their two words' frequencies, highest first, ties in
-// the given order. Closes the file.
+// "_" (the second word with the first symbol's, for a row found the other way),
+// then "position": where those places are (see AppendReplacedPositions). With
+// `by_frequency`, rows go by the smaller of their two words' frequencies,
+// highest first, ties in the given order. Closes the file.
 void WritePairTable(os::OutputFile& file, const LexiconView& lexicon, std::vector<PairRow> pairs,
                     const ReplacedPlaces& replaced, bool by_frequency);
 

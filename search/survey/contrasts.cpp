@@ -14,35 +14,34 @@ std::pair<std::int32_t, std::int32_t> Order(std::int32_t one, std::int32_t other
 
 }  // namespace
 
-ContrastCounter::ContrastCounter(const SymbolSequences& words, Spellings spellings)
+ContrastCounter::ContrastCounter(const SymbolSequences& words, const lexicon::WordList* read)
     : words_(words),
-      spellings_(std::move(spellings)),
+      read_(read),
       width_(words.symbol_count() + 1),
-      spelled_(words.size(), 1),
+      read_forms_(words.size(), 1),
       words_with_(width_),
       both_(width_ * width_),
       word_pairs_(width_ * width_),
       examples_(width_ * width_) {
-  if (!spellings_) return;
-  std::vector<std::string_view> spellings_seen;
+  if (read_ == nullptr) return;
+  std::vector<std::string_view> forms;
   for (std::size_t word = 0; word < words.size(); ++word) {
     if (words.copies(word) == 1) continue;
-    spellings_seen.clear();
+    forms.clear();
     for (std::int32_t at = words.first_position(word); at != SymbolSequences::kNoPosition;
          at = words.next_copy(at)) {
-      spellings_seen.push_back(spellings_(at));
+      forms.push_back(read_->Trimmed(static_cast<std::size_t>(at)));
     }
-    std::sort(spellings_seen.begin(), spellings_seen.end());
-    spelled_[word] =
-        std::unique(spellings_seen.begin(), spellings_seen.end()) - spellings_seen.begin();
+    std::sort(forms.begin(), forms.end());
+    read_forms_[word] = std::unique(forms.begin(), forms.end()) - forms.begin();
   }
 }
 
 void ContrastCounter::CountWord(std::size_t word, std::span<const std::uint16_t> held) {
   for (std::size_t i = 0; i < held.size(); ++i) {
-    words_with_[held[i]] += spelled_[word];
+    words_with_[held[i]] += read_forms_[word];
     for (std::size_t j = i + 1; j < held.size(); ++j)
-      both_[Cell(held[i], held[j])] += spelled_[word];
+      both_[Cell(held[i], held[j])] += read_forms_[word];
   }
 }
 
@@ -68,8 +67,8 @@ void ContrastCounter::Add(std::uint16_t first, std::uint16_t second, std::int32_
     if (both_ways) return;
   }
   const std::size_t cell = Cell(first, second);
-  word_pairs_[cell] += spelled_[static_cast<std::size_t>(first_word)] *
-                       spelled_[static_cast<std::size_t>(second_word)];
+  word_pairs_[cell] += read_forms_[static_cast<std::size_t>(first_word)] *
+                       read_forms_[static_cast<std::size_t>(second_word)];
   Offer(examples_[cell],
         first < second ? Example{first_word, second_word} : Example{second_word, first_word});
 }
@@ -83,16 +82,15 @@ void ContrastCounter::Offer(std::vector<Example>& examples, Example example) con
   if (examples.size() > kContrastExamplePairs) examples.pop_back();
 }
 
-std::vector<std::int32_t> ContrastCounter::SpelledCopies(std::int32_t word,
-                                                         std::size_t limit) const {
+std::vector<std::int32_t> ContrastCounter::ReadCopies(std::int32_t word, std::size_t limit) const {
   std::vector<std::int32_t> copies;
   std::vector<std::string_view> seen;
   for (std::int32_t at = words_.first_position(static_cast<std::size_t>(word));
        at != SymbolSequences::kNoPosition && copies.size() < limit; at = words_.next_copy(at)) {
-    if (!spellings_) return {at};
-    const std::string_view spelling = spellings_(at);
-    if (std::find(seen.begin(), seen.end(), spelling) != seen.end()) continue;
-    seen.push_back(spelling);
+    if (read_ == nullptr) return {at};
+    const std::string_view form = read_->Trimmed(static_cast<std::size_t>(at));
+    if (std::find(seen.begin(), seen.end(), form) != seen.end()) continue;
+    seen.push_back(form);
     copies.push_back(at);
   }
   return copies;
@@ -114,12 +112,12 @@ std::vector<Contrast> ContrastCounter::Result(std::span<const std::uint16_t> ord
       contrast.words_with_earlier = words_with_[low_earlier ? low : high];
       contrast.words_with_later = words_with_[low_earlier ? high : low];
       contrast.words_with_both = both_[cell];
-      // Each pair of transcriptions comes no earlier than its first spelled
-      // pair, so the first pairs of transcriptions hold the first spelled ones.
+      // Each pair of words as matched comes no earlier than its first pair as
+      // read, so the first pairs as matched hold the first ones as read.
       for (const Example& example : examples_[cell]) {
-        for (const std::int32_t low_word : SpelledCopies(example.low_word, kContrastExamplePairs)) {
+        for (const std::int32_t low_word : ReadCopies(example.low_word, kContrastExamplePairs)) {
           for (const std::int32_t high_word :
-               SpelledCopies(example.high_word, kContrastExamplePairs)) {
+               ReadCopies(example.high_word, kContrastExamplePairs)) {
             contrast.examples.push_back(low_earlier ? WordPair{low_word, high_word}
                                                     : WordPair{high_word, low_word});
           }

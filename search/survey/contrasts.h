@@ -1,23 +1,18 @@
 // Contrasts: the unordered pairs of symbols of a survey. A contrast's word pairs
 // are the distinct pairs of different words that the pair search pairs for its
-// two symbols, one way or the other. A word is a distinct transcription, or a
-// distinct spelling with its transcription when the list has spellings.
+// two symbols, one way or the other. A word is a distinct transcription as read:
+// homophones are one word, and transcriptions that a fold makes alike stay apart.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
-#include <string_view>
 #include <vector>
 
+#include "search/lexicon/word_list.h"
 #include "search/survey/symbol_sequences.h"
 
 namespace search::survey {
-
-// The spelling of the word at a position of the list. An empty function means
-// that the list has no spellings.
-using Spellings = std::function<std::string_view(std::int32_t position)>;
 
 // Two words of a contrast as positions in the word list: the one with the
 // earlier symbol of the contrast where the other has the later one.
@@ -46,9 +41,9 @@ struct Contrast {
 // Gathers the contrasts from the pairs of distinct words that a survey finds.
 class ContrastCounter final {
  public:
-  // `spellings` tell apart the copies of a transcription: any text per
-  // position, equal for the same word.
-  ContrastCounter(const SymbolSequences& words, Spellings spellings);
+  // `read` is the list as read when `words` were folded from it, which tells
+  // their copies apart; null when `words` are the list as read.
+  ContrastCounter(const SymbolSequences& words, const lexicon::WordList* read);
 
   // The distinct symbols that a distinct word holds, as the words with each
   // symbol count it; once per word.
@@ -63,9 +58,9 @@ class ContrastCounter final {
   // symbols; `order` holds the symbol ids by place in the table.
   [[nodiscard]] std::vector<Contrast> Result(std::span<const std::uint16_t> order) const;
 
-  // Positions of the first copies of a distinct transcription that differ in
-  // spelling, at most `limit` of them: its words, as the contrasts count them.
-  [[nodiscard]] std::vector<std::int32_t> SpelledCopies(std::int32_t word, std::size_t limit) const;
+  // Positions of the first copies of a distinct word as matched that differ as
+  // read, at most `limit` of them: its words, as the contrasts count them.
+  [[nodiscard]] std::vector<std::int32_t> ReadCopies(std::int32_t word, std::size_t limit) const;
 
  private:
   // A pair of distinct transcriptions: the one with the lower symbol id first.
@@ -79,9 +74,9 @@ class ContrastCounter final {
   }
 
   const SymbolSequences& words_;
-  Spellings spellings_;
+  const lexicon::WordList* read_;
   std::size_t width_;
-  std::vector<std::int64_t> spelled_;           // words per distinct transcription
+  std::vector<std::int64_t> read_forms_;        // words per distinct word as matched
   std::vector<std::int64_t> words_with_;        // by id
   std::vector<std::int64_t> both_;              // by Cell
   std::vector<std::int64_t> word_pairs_;        // by Cell

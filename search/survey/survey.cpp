@@ -81,14 +81,13 @@ struct CellExamples {
 };
 
 // The first lines of a cell that hold different words, from its first pairs of
-// distinct transcriptions: a pair's lines come no earlier than its first line.
+// distinct words as matched: a pair's lines come no earlier than its first line.
 std::vector<SurveyPair> FirstLines(const CellExamples& cell, const ContrastCounter& contrasts) {
   std::vector<SurveyPair> lines;
   for (std::size_t n = 0; n < cell.size; ++n) {
-    for (const std::int32_t first :
-         contrasts.SpelledCopies(cell.pairs[n][0], kSurveyExamplePairs)) {
+    for (const std::int32_t first : contrasts.ReadCopies(cell.pairs[n][0], kSurveyExamplePairs)) {
       for (const std::int32_t second :
-           contrasts.SpelledCopies(cell.pairs[n][1], kSurveyExamplePairs)) {
+           contrasts.ReadCopies(cell.pairs[n][1], kSurveyExamplePairs)) {
         lines.push_back({first, second});
       }
     }
@@ -115,7 +114,7 @@ constexpr std::size_t kBatch = 1024;
 
 class PairCounter final {
  public:
-  PairCounter(const SymbolSequences& words, const Spellings& spellings,
+  PairCounter(const SymbolSequences& words, const lexicon::WordList* read,
               const contexts::PlaceRule* rule)
       : words_(words),
         width_(words.symbol_count() + 1),
@@ -124,7 +123,7 @@ class PairCounter final {
         counts_(width_ * width_),
         examples_(width_ * width_),
         word_counts_(width_),
-        contrasts_(words, spellings) {
+        contrasts_(words, read) {
     Index();
   }
 
@@ -332,10 +331,10 @@ std::int64_t Survey::MinimalPairs() const {
 }
 
 Survey SurveyMinimalPairs(const lexicon::WordList& words, const std::string& list_name,
-                          const SurveyProgress& progress, const Spellings& spellings,
+                          const SurveyProgress& progress, const lexicon::WordList* read,
                           const contexts::PlaceRule* rule) {
   const SymbolSequences sequences(words, list_name);
-  PairCounter counter(sequences, spellings, rule);
+  PairCounter counter(sequences, read, rule);
   for (std::size_t word = 0; word < sequences.size();) {
     const std::size_t next = counter.CountBatch(word);
     for (std::size_t step = word / texts::kSurveyProgressInterval + 1;

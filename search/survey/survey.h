@@ -57,13 +57,14 @@ struct Survey {
 // Called now and then with the number of distinct words done and their total.
 using SurveyProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// Surveys `words`, telling copies of a word apart by `spellings` where given
-// (see ContrastCounter), and keeping only the pairs whose replaced places all
-// fit `rule` unless it is null: each cell is then the restricted search's
-// count, and a symbol's words those of its restricted list. Throws SearchError
-// for a list with more symbols than a survey covers, naming `list_name`.
+// Surveys `words`, the list as matched, telling its copies of a word apart by
+// the list as `read` where a fold made it (see ContrastCounter), and keeping
+// only the pairs whose replaced places all fit `rule` unless it is null: each
+// cell is then the restricted search's count, and a symbol's words those of its
+// restricted list. Throws SearchError for a list with more symbols than a
+// survey covers, naming `list_name`.
 Survey SurveyMinimalPairs(const lexicon::WordList& words, const std::string& list_name,
-                          const SurveyProgress& progress, const Spellings& spellings = {},
+                          const SurveyProgress& progress, const lexicon::WordList* read = nullptr,
                           const contexts::PlaceRule* rule = nullptr);
 
 }  // namespace search::survey

@@ -9,6 +9,7 @@
 #include "search/lexicon/word_list.h"
 #include "search/os/output_file.h"
 #include "search/survey/contrasts.h"
+#include "search/survey/homophones.h"
 #include "search/survey/survey.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/encoding.h"
@@ -24,13 +25,15 @@ struct PageContext {
   std::optional<std::string> command_start;           // nothing when the folder cannot be typed
   std::vector<std::optional<std::string>> arguments;  // nothing for a symbol that cannot be typed
   std::optional<std::string> both_ways_start;         // command_start with --both-ways
+  Homophones homophones;                              // the spellings of the words shown
 };
 
 // A symbol or word for a header or title: escaped as in messages (\x1B, \u202E),
 // and the marks that turn the direction of the text around them too.
 std::string VisibleText(std::string_view text);
 
-// The word at a list position as titles show it, after its spelling if it has one.
+// The word at a list position as titles show it: its transcription, after its
+// spellings if it has any.
 std::string WordText(const PageContext& page, std::int32_t position);
 
 // The id of a contrast's row in the list, by the places of its symbols.

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <string>
 
+#include "search/pairs/place_positions.h"
 #include "search/survey/survey_page.h"
 #include "search/survey/survey_report.h"
 
@@ -24,7 +26,7 @@ const std::string_view kContrastListStyle =
 .contrasts table { border-collapse: collapse; margin: 0.2rem 0 0.4rem 1.8rem; }
 .contrasts th, .contrasts td { text-align: left; padding: 1px 1.2em 1px 0; font-weight: normal; }
 .contrasts th { color: #555; }
-.contrasts td:nth-child(3) { color: #444; }
+.contrasts td:nth-child(n+3) { color: #444; }
 .contrasts details p { margin: 0 0 0.6rem 1.8rem; }
 .contrasts code { white-space: nowrap; }
 #contrast-filters { display: flex; flex-wrap: wrap; align-items: center; gap: 0.5rem 1.5rem; margin: 0.5rem 0; }
@@ -33,17 +35,28 @@ const std::string_view kContrastListStyle =
 
 namespace {
 
-// The words' shared symbols, "_" where they differ: the place of the contrast.
-std::string Frame(std::string_view one, std::string_view other) {
+// Where two words differ: the frame, their shared symbols with "_" where they
+// differ, and the positions of those places in the words.
+struct Difference {
   std::string frame;
-  for (;;) {
-    const std::size_t one_end = one.find(' ');
+  std::string positions;
+};
+
+Difference DifferenceOf(std::string_view one, std::string_view other) {
+  Difference difference;
+  for (std::size_t start = 0;;) {
+    const std::size_t one_end = std::min(one.find(' ', start), one.size());
     const std::size_t other_end = other.find(' ');
-    const std::string_view symbol = one.substr(0, one_end);
-    frame += symbol == other.substr(0, other_end) ? symbol : "_";
-    if (one_end == std::string_view::npos || other_end == std::string_view::npos) return frame;
-    frame += ' ';
-    one.remove_prefix(one_end + 1);
+    const std::string_view symbol = one.substr(start, one_end - start);
+    if (symbol == other.substr(0, other_end)) {
+      difference.frame += symbol;
+    } else {
+      difference.frame += '_';
+      pairs::AppendPlacePosition(difference.positions, one, start, one_end);
+    }
+    if (one_end == one.size() || other_end == std::string_view::npos) return difference;
+    difference.frame += ' ';
+    start = one_end + 1;
     other.remove_prefix(other_end + 1);
   }
 }
@@ -61,17 +74,19 @@ void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile&
                  Cell(std::to_string(contrast.words_with_both)) + "</summary>");
   file.WriteLine("<table><thead><tr><th scope=\"col\">With " + earlier +
                  "</th><th scope=\"col\">With " + later +
-                 "</th><th scope=\"col\">Frame</th></tr></thead><tbody>");
+                 "</th><th scope=\"col\">Frame</th><th scope=\"col\">Position</th></tr></thead>"
+                 "<tbody>");
   for (const WordPair& pair : contrast.examples) {
     // Where the words differ as matched: a fold may make other symbols alike.
     const std::string_view one =
         page.words.matched.Trimmed(static_cast<std::size_t>(pair.earlier_word));
     const std::string_view other =
         page.words.matched.Trimmed(static_cast<std::size_t>(pair.later_word));
+    const Difference difference = DifferenceOf(one, other);
     file.WriteLine("<tr><td>" + EscapedForHtml(WordText(page, pair.earlier_word)) + "</td><td>" +
                    EscapedForHtml(WordText(page, pair.later_word)) + "</td><td>" +
-                   EscapedForHtml(VisibleText(ShownText(Frame(one, other), page.encoding))) +
-                   "</td></tr>");
+                   EscapedForHtml(VisibleText(ShownText(difference.frame, page.encoding))) +
+                   "</td><td>" + difference.positions + "</td></tr>");
   }
   file.WriteLine("</tbody></table>");
   const auto shown = static_cast<std::int64_t>(contrast.examples.size());
@@ -91,12 +106,14 @@ void WriteContrastList(const PageContext& page, os::OutputFile& file) {
   file.WriteLine("<h2 id=\"contrasts-title\">Contrasts by word pairs</h2>");
   file.WriteLine(
       std::string("<p>The word pairs of two symbols are the different pairs of words that "
-                  "<code>minpairs</code> pairs for them one way or the other, each pair once ") +
-      (page.words.spellings ? "(a word is its spelling with its transcription)"
-                            : "however often its words are written") +
+                  "<code>minpairs</code> pairs for them one way or the other, each pair once; a "
+                  "word is a distinct transcription, however often it is written") +
+      (page.words.columns.spelling ? ", and its spellings are shown together (homophones are "
+                                     "one word)"
+                                   : "") +
       ". The words with each symbol are counted the same way. Open a row to see its first "
-      "word pairs, each with its frame: the rest of the word, with _ where the two "
-      "differ.</p>");
+      "word pairs, each with its frame (the rest of the word, with _ where the two "
+      "differ) and the position of that place in the word.</p>");
   file.WriteLine(
       "<form id=\"contrast-filters\" hidden><label>Symbol <input id=\"symbol-filter\" "
       "type=\"search\" autocomplete=\"off\" spellcheck=\"false\"></label><label>At least "

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "search/lexicon/word_columns.h"
 #include "search/lexicon/word_list.h"
 #include "search/options/search_options.h"
 #include "search/os/command_quoting.h"
@@ -58,13 +59,13 @@ std::string EscapedForHtml(std::string_view text);
 // searches (earlier symbol first, then later first) and its three word counts.
 void WriteContrastTable(const Survey& survey, texts::TextEncoding encoding, os::OutputFile& file);
 
-// The words of a survey's page: as read, which it shows, with their spellings
-// where there are any, and as matched (folded), which frames show. Positions
-// are the same in both.
+// The words of a survey's page: as read, which it shows, with the lexicon's
+// columns beside them (a plain list has none), and as matched (folded), which
+// frames show. Positions are the same in both.
 struct PageWords {
   const lexicon::WordList& read;
   const lexicon::WordList& matched;
-  const Spellings& spellings;
+  const lexicon::WordColumns& columns;
 };
 
 // The contrasts, ranked, each with its first word pairs, then the counts as a

@@ -187,6 +187,25 @@ class ShadeScale final {
   std::vector<std::int64_t> starts_;
 };
 
+// The positions of the words that the page shows: the contrasts' word pairs
+// and the cells' first pairs.
+std::vector<std::int32_t> ShownPositions(const Survey& survey) {
+  std::vector<std::int32_t> positions;
+  for (const Contrast& contrast : survey.contrasts) {
+    for (const WordPair& pair : contrast.examples) {
+      positions.push_back(pair.earlier_word);
+      positions.push_back(pair.later_word);
+    }
+  }
+  for (const std::vector<SurveyPair>& cell : survey.examples) {
+    for (const SurveyPair& pair : cell) {
+      positions.push_back(pair.first_word);
+      positions.push_back(pair.second_word);
+    }
+  }
+  return positions;
+}
+
 std::string ShadeRules() {
   std::string rules;
   for (std::size_t k = 0; k < kShades.size(); ++k) {
@@ -338,10 +357,9 @@ std::optional<std::string> PairsCommand(const CommandPlace& place, std::string_v
 std::string WordText(const PageContext& page, std::int32_t position) {
   std::string transcription = VisibleText(
       ShownText(page.words.read.Trimmed(static_cast<std::size_t>(position)), page.encoding));
-  if (!page.words.spellings) return transcription;
-  const std::string_view spelling = page.words.spellings(position);
-  if (spelling.empty()) return transcription;
-  return VisibleText(ShownText(spelling, page.encoding)) + " (" + transcription + ")";
+  const std::string_view spellings = page.homophones.Spellings(position);
+  if (spellings.empty()) return transcription;
+  return VisibleText(ShownText(spellings, page.encoding)) + " (" + transcription + ")";
 }
 
 std::string ContrastId(std::size_t earlier, std::size_t later) {
@@ -365,10 +383,16 @@ void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEn
                      os::OutputFile& file) {
   options::SearchOptions both_ways = options;
   both_ways.both_ways = true;
-  PageContext page{survey,   words,
-                   encoding, {},
-                   {},       CommandStart(commands, options),
-                   {},       CommandStart(commands, both_ways)};
+  Homophones homophones(words.read, words.columns, ShownPositions(survey));
+  PageContext page{survey,
+                   words,
+                   encoding,
+                   {},
+                   {},
+                   CommandStart(commands, options),
+                   {},
+                   CommandStart(commands, both_ways),
+                   std::move(homophones)};
   for (const std::string& symbol : survey.symbols) {
     const std::string shown = ShownText(symbol, encoding);
     page.titled.push_back(VisibleText(shown));

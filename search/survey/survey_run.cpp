@@ -34,29 +34,6 @@ std::string NamedWith(std::string_view name, const std::string& suffix) {
   return named;
 }
 
-// What tells copies of a folded transcription apart: the words as read, which
-// a fold may make equal, each with its spelling. Kept in one text.
-class ReadWordKeys final {
- public:
-  ReadWordKeys(const lexicon::WordList& read, const Spellings& spellings) {
-    ends_.reserve(read.size());
-    for (std::size_t word = 0; word < read.size(); ++word) {
-      if (spellings) (text_ += spellings(static_cast<std::int32_t>(word))) += '\n';
-      text_ += read.Trimmed(word);  // a line break is in no field
-      ends_.push_back(text_.size());
-    }
-  }
-  [[nodiscard]] std::string_view Of(std::int32_t word) const {
-    const auto at = static_cast<std::size_t>(word);
-    const std::size_t start = at == 0 ? 0 : ends_[at - 1];
-    return std::string_view(text_).substr(start, ends_[at] - start);
-  }
-
- private:
-  std::string text_;
-  std::vector<std::size_t> ends_;
-};
-
 }  // namespace
 
 void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
@@ -78,22 +55,15 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
     const lexicon::WordListFile input = lexicon::ReadLexicon(word_list_path, options.reading);
     doing = "survey '" + word_list_path + "'";
     const pairs::MatchedList matched(input.words, input.encoding, options);
-    Spellings spellings;
-    if (input.columns.spelling) {
-      spellings = [&column = *input.columns.spelling, text = input.words.Text()](std::int32_t at) {
-        return column.Of(text, static_cast<std::size_t>(at));
-      };
-    }
-    std::optional<ReadWordKeys> keys;
-    if (&matched.Words() != &input.words) keys.emplace(input.words, spellings);
     host.ShowStatus(texts::kSurveyCountingStatus);
+    // A word is a transcription as read: a fold may make several alike.
+    const lexicon::WordList* read = &matched.Words() == &input.words ? nullptr : &input.words;
     const Survey survey = SurveyMinimalPairs(
         matched.Words(), word_list_path,
         [&](std::size_t done, std::size_t total) {
           host.ShowStatus(texts::SurveyProgressText(done, total));
         },
-        keys ? Spellings([&](std::int32_t at) { return keys->Of(at); }) : spellings,
-        matched.Rule());
+        read, matched.Rule());
     host.ShowStatus(texts::kSurveyWritingStatus);
     WriteOutput(output(kSurveyTableFile), doing,
                 [&](os::OutputFile& file) { WriteSurveyTable(survey, input.encoding, file); });
@@ -102,7 +72,7 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
     WriteOutput(output(kSurveyContrastsFile), doing,
                 [&](os::OutputFile& file) { WriteContrastTable(survey, input.encoding, file); });
     WriteOutput(output(kSurveyPageFile), doing, [&](os::OutputFile& file) {
-      WriteSurveyPage(survey, {input.words, matched.Words(), spellings}, input.encoding,
+      WriteSurveyPage(survey, {input.words, matched.Words(), input.columns}, input.encoding,
                       {os::SystemCommandPrompt(), folder}, options, file);
     });
     host.ShowMessage(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),

@@ -10,8 +10,9 @@ namespace search::survey {
 // counts on the folded words within the contexts, and writes
 // SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv, SurveyOfContrasts.tsv and
 // SurveyOfMinimalPairs.html into output/, named with the options' suffix; then
-// reports the summary through ShowMessage. Words are told apart by their
-// spellings too where the lexicon has them. Throws SearchError on any failure;
+// reports the summary through ShowMessage. A word is a distinct transcription
+// as read: homophones are one word, shown with their spellings joined. Throws
+// SearchError on any failure;
 // a file that could not be written in full is removed.
 void RunSurvey(os::RunHost& host, const options::SearchOptions& options = {});
 

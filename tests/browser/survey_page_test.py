@@ -124,8 +124,10 @@ class SurveyPageTest(unittest.TestCase):
             " (row) => Array.from(row.cells, (cell) => cell.textContent))")
         self.assertEqual({frozenset(row[:2]) for row in shown}, expected)
         self.assertEqual(len(shown), len(expected))
-        self.assertIn(["t ɑ t", "d ɑ d", "_ ɑ _"], [row if row[0].startswith("t") else
-                                                  [row[1], row[0], row[2]] for row in shown])
+        # Each pair with its frame and the position of the places where it differs.
+        self.assertIn(["t ɑ t", "d ɑ d", "_ ɑ _", "initial+final"],
+                      [row if row[0].startswith("t") else [row[1], row[0], *row[2:]]
+                       for row in shown])
 
     def test_moves_through_the_list_with_the_keyboard(self):
         self.browser.click("#symbol-filter")

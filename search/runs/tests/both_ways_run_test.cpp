@@ -222,24 +222,25 @@ TEST(BothWays, TheTableHasTheFilesRowsWithTheirFrames) {
   options.input = folder.utf8() + "/in.tsv";
   options.reading.format = lexicon::LexiconFormat::kTsv;
   const std::string header =
-      "first spelling\tfirst transcription\tsecond spelling\tsecond transcription\tframe\r\n";
+      "first spelling\tfirst transcription\tsecond spelling\tsecond transcription\tframe\t"
+      "position\r\n";
   Search(folder, "K", "T", options, true);
   EXPECT_EQ(folder.Output("VendrelForKAndT (both ways).txt"),
             "K EY K\tT EY K\r\nK OW S T\tT OW S T\r\n");
   EXPECT_EQ(folder.Output("VendrelForKAndT (both ways).tsv"),
             header +
-                "cake\tK EY K\ttake\tT EY K\t_ EY K\r\n"
-                "coast\tK OW S T\ttoast\tT OW S T\t_ OW S T\r\n");
+                "cake\tK EY K\ttake\tT EY K\t_ EY K\tinitial\r\n"
+                "coast\tK OW S T\ttoast\tT OW S T\t_ OW S T\tinitial\r\n");
   Search(folder, "T", "K", options, true);
   EXPECT_EQ(folder.Output("VendrelForTAndK (both ways).tsv"),
             header +
-                "toast\tT OW S T\tcoast\tK OW S T\t_ OW S T\r\n"
-                "take\tT EY K\tcake\tK EY K\t_ EY K\r\n");
+                "toast\tT OW S T\tcoast\tK OW S T\t_ OW S T\tinitial\r\n"
+                "take\tT EY K\tcake\tK EY K\t_ EY K\tinitial\r\n");
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith T.tsv"));
   EXPECT_EQ(Search(folder, "AA", "OW", options, false).pair_lines, 2U);
   EXPECT_EQ(Search(folder, "AA", "OW", options, true).pair_lines, 1U);
   EXPECT_EQ(folder.Output("VendrelForAAAndOW (both ways).tsv"),
-            header + "not\tN AA T\tnote\tN OW T\tN _ T\r\n");
+            header + "not\tN AA T\tnote\tN OW T\tN _ T\tmedial\r\n");
 }
 
 }  // namespace

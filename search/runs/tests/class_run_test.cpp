@@ -141,7 +141,7 @@ TEST(ClassRun, TablesOfALexiconEndInTheSymbols) {
   ASSERT_FALSE(table.empty());
   EXPECT_EQ(table.front(),
             "first spelling\tfirst transcription\tfirst frequency\tsecond spelling\tsecond "
-            "transcription\tsecond frequency\tframe\tfirst symbol\tsecond symbol");
+            "transcription\tsecond frequency\tframe\tposition\tfirst symbol\tsecond symbol");
   EXPECT_EQ(std::vector<std::string>(table.begin() + 1, table.end()), expected.pair_lines);
   EXPECT_EQ(expected.pair_lines.size(), 3U);  // P/B, T/D, K/T: one each
   EXPECT_TRUE(folder.Exists("output/ListOfWordsWith @voiceless.tsv"));

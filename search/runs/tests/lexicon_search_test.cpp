@@ -133,7 +133,8 @@ class SpelledLexiconTest : public ::testing::Test {
 };
 
 // Homophones stay two words; the frame shows where the contrast sits, every
-// replaced place of it; ordering by frequency orders the table only.
+// replaced place of it, and the position names those places; ordering by
+// frequency orders the table only.
 TEST_F(SpelledLexiconTest, PairsTableShowsSpellingsFramesAndCommonWordsFirst) {
   options.sort_by_frequency = true;
   lexicon.Search("o", "@", options);
@@ -141,9 +142,12 @@ TEST_F(SpelledLexiconTest, PairsTableShowsSpellingsFramesAndCommonWordsFirst) {
   EXPECT_EQ(Output("VendrelForoAnd@.txt"), "n o t\tn @ t\r\nn o t\tn @ t\r\n");
   EXPECT_EQ(Output("VendrelForoAnd@.tsv"),
             "first spelling\tfirst transcription\tfirst frequency\tfirst gloss\t"
-            "second spelling\tsecond transcription\tsecond frequency\tsecond gloss\tframe\r\n"
-            "not\tn o t\t500\tnegation\tnote\tn @ t\t80\ta \"written\"\\tword \\\\\tn _ t\r\n"
-            "knot\tn o t\t20\t\tnote\tn @ t\t80\ta \"written\"\\tword \\\\\tn _ t\r\n");
+            "second spelling\tsecond transcription\tsecond frequency\tsecond gloss\tframe\t"
+            "position\r\n"
+            "not\tn o t\t500\tnegation\tnote\tn @ t\t80\ta \"written\"\\tword \\\\\tn _ t\t"
+            "medial\r\n"
+            "knot\tn o t\t20\t\tnote\tn @ t\t80\ta \"written\"\\tword \\\\\tn _ t\t"
+            "medial\r\n");
   EXPECT_EQ(Output("ListOfWordsWith @.tsv"),
             "spelling\ttranscription\tfrequency\tgloss\r\nnote\tn @ t\t80\ta \"written\"\\tword "
             "\\\\\r\n");
@@ -151,10 +155,11 @@ TEST_F(SpelledLexiconTest, PairsTableShowsSpellingsFramesAndCommonWordsFirst) {
   EXPECT_EQ(Output("VendrelFortAndn.txt"), "t o t\tn o t\r\nt o t\tn o t\r\nt u t\tn u n\r\n");
   EXPECT_EQ(Output("VendrelFortAndn.tsv"),
             "first spelling\tfirst transcription\tfirst frequency\tfirst gloss\t"
-            "second spelling\tsecond transcription\tsecond frequency\tsecond gloss\tframe\r\n"
-            "toot\tt u t\t9\t\tnewt\tn u n\t300\t\t_ u _\r\n"
-            "tot\tt o t\t5\t\tnot\tn o t\t500\tnegation\t_ o t\r\n"
-            "tot\tt o t\t5\t\tknot\tn o t\t20\t\t_ o t\r\n");
+            "second spelling\tsecond transcription\tsecond frequency\tsecond gloss\tframe\t"
+            "position\r\n"
+            "toot\tt u t\t9\t\tnewt\tn u n\t300\t\t_ u _\tinitial+final\r\n"
+            "tot\tt o t\t5\t\tnot\tn o t\t500\tnegation\t_ o t\tinitial\r\n"
+            "tot\tt o t\t5\t\tknot\tn o t\t20\t\t_ o t\tinitial\r\n");
 }
 
 // A backslash alone, with no quote anywhere in the lexicon, is escaped too.
@@ -171,8 +176,8 @@ TEST(LexiconSearchTest, ABackslashInAFieldIsEscapedInTheTables) {
             "spelling\ttranscription\tgloss\r\nc\\\\at\tK AE1 T\tone\\\\two\r\n");
   EXPECT_EQ(lexicon.folder.Output("VendrelForKAndG.tsv"),
             "first spelling\tfirst transcription\tfirst gloss\t"
-            "second spelling\tsecond transcription\tsecond gloss\tframe\r\n"
-            "c\\\\at\tK AE1 T\tone\\\\two\tgat\tG AE1 T\t\t_ AE1 T\r\n");
+            "second spelling\tsecond transcription\tsecond gloss\tframe\tposition\r\n"
+            "c\\\\at\tK AE1 T\tone\\\\two\tgat\tG AE1 T\t\t_ AE1 T\tinitial\r\n");
 }
 
 TEST_F(SpelledLexiconTest, AThresholdLeavesTheUnfilteredFilesAndNamesItsOwn) {

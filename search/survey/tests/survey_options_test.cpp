@@ -1,7 +1,7 @@
 // The survey with a run's options, against the searches with the same options:
 // each cell is the line count of the restricted pairs file, each symbol's
 // words its list's, and each contrast the distinct word pairs of both
-// directions' pairs tables.
+// directions' pairs tables, a word being a distinct transcription as read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,17 +43,16 @@ Table RowsOf(const std::string& text) {
   return rows;
 }
 
-// A word of a table: its spelling and transcription.
-using Word = std::pair<std::string, std::string>;
-
-// The rows of a search's table as words, the pairs' first and second word.
-std::vector<std::vector<Word>> WordsOf(const std::string& table_path) {
+// The transcriptions of a search's table, row by row: a word list's one word, a
+// pairs table's first and second word. A word is its transcription as read.
+std::vector<std::vector<std::string>> WordsOf(const std::string& table_path) {
   const Table rows = RowsOf(testing_support::ReadFile(testing_support::Utf8Path(table_path)));
-  std::vector<std::vector<Word>> words;
+  const Row& header = rows.front();
+  std::vector<std::vector<std::string>> words;
   for (std::size_t n = 1; n < rows.size(); ++n) {
-    std::vector<Word>& row = words.emplace_back();
-    for (std::size_t column = 0; column + 1 < rows[n].size(); column += 2) {
-      row.emplace_back(rows[n][column], rows[n][column + 1]);
+    std::vector<std::string>& row = words.emplace_back();
+    for (std::size_t column = 0; column < header.size(); ++column) {
+      if (header[column].ends_with("transcription")) row.push_back(rows[n][column]);
     }
   }
   return words;
@@ -94,7 +93,8 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
     for (int round = 0; round < 3; ++round) {
       const testing_support::ProgramFolder folder;
       testing_support::RecordingHost host(folder.utf8());
-      // Few spellings, so that copies of a transcription share some.
+      // Few spellings, so that homophones are many and copies of a transcription
+      // share some.
       std::string lexicon = "spelling\ttranscription\n";
       for (const std::string& line : testing_support::RandomLines(random, kShape)) {
         lexicon.append(1, static_cast<char>('a' + random() % 2)).append("\t").append(line) += '\n';
@@ -110,8 +110,8 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
                                           ("SurveyOfMinimalPairs" + c.suffix + ".html")));
       const std::size_t size = symbols.size() - 1;
       // The distinct words of each symbol's list, and each contrast's word pairs.
-      std::vector<std::set<Word>> words(size);
-      std::map<std::pair<std::size_t, std::size_t>, std::set<std::set<Word>>> word_pairs;
+      std::vector<std::set<std::string>> words(size);
+      std::map<std::pair<std::size_t, std::size_t>, std::set<std::set<std::string>>> word_pairs;
       for (std::size_t a = 0; a < size; ++a) {
         for (std::size_t b = 0; b < size; ++b) {
           if (a == b) continue;
@@ -135,7 +135,7 @@ TEST(SurveyWithOptions, AgreesWithTheRestrictedSearchesOnRandomLexica) {
         if (found.empty()) continue;
         const auto [earlier, later] = contrast;
         std::size_t both = 0;
-        for (const Word& word : words[earlier]) both += words[later].count(word);
+        for (const std::string& word : words[earlier]) both += words[later].count(word);
         expected.push_back({symbols[earlier + 1][0], symbols[later + 1][0],
                             std::to_string(found.size()), cells[earlier + 1][later + 1],
                             cells[later + 1][earlier + 1], std::to_string(words[earlier].size()),

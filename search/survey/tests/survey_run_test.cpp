@@ -137,29 +137,83 @@ TEST_F(SurveyRunTest, RowsAreFirstSymbolsWhenCountsDiffer) {
             "d\tt\t1\t1\t0\t2\t1\t1\r\n");
 }
 
-// Given spellings, a word is its spelling with its transcription: not and knot
-// are two words, each pairing with note.
-TEST_F(SurveyRunTest, SpellingsTellWordsApart) {
-  folder.Write("words.tsv",
-               "spelling\ttranscription\nnot\tn \xC9\x92 t\nknot\tn \xC9\x92 t\n"
-               "note\tn \xC9\x99\xCA\x8A t\n");
-  options::SearchOptions options;
-  options.input = folder.utf8() + "/words.tsv";
-  options.reading.format = lexicon::LexiconFormat::kTsv;
-  RunSurvey(host, options);
-  const std::string table = folder.Output("SurveyOfContrasts.tsv");
-  EXPECT_EQ(table.substr(table.find('\n') + 1), "\xC9\x92\t\xC9\x99\xCA\x8A\t2\t2\t2\t2\t1\t0\r\n");
-  const std::string page = folder.Output("SurveyOfMinimalPairs.html");
-  for (const std::string row :
-       {"<tr><td>not (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"
-        "<td>n _ t</td></tr>",
-        "<tr><td>knot (n \xC9\x92 t)</td><td>note (n \xC9\x99\xCA\x8A t)</td>"}) {
-    EXPECT_NE(page.find(row), std::string::npos) << row;
+// A word is a distinct transcription as read: homophones are one word, shown
+// with their spellings, the most frequent first where there are frequencies,
+// else in the list's order; transcriptions that a fold makes alike stay apart.
+TEST_F(SurveyRunTest, HomophonesAreOneWord) {
+  struct Case {
+    std::string name;
+    std::string lexicon;
+    lexicon::LexiconFormat format;
+    std::string strip;
+    std::string contrast;           // the row of SurveyOfContrasts.tsv
+    std::vector<std::string> rows;  // of the page's list
+    std::string cell;               // the start of the title of a cell
+  };
+  const std::string o = "\xC9\x92";           // ɒ
+  const std::string ou = "\xC9\x99\xCA\x8A";  // əʊ
+  const std::string to = "  \xE2\x80\x93  ";  // " – " in a title
+  const std::vector<Case> cases = {
+      {"tsv",
+       "spelling\ttranscription\nknot\tn " + o + " t\nnot\tn " + o + " t\nnote\tn " + ou + " t\n",
+       lexicon::LexiconFormat::kTsv,
+       "",
+       o + "\t" + ou + "\t1\t2\t2\t1\t1\t0\r\n",
+       {"<tr><td>knot / not (n " + o + " t)</td><td>note (n " + ou +
+        " t)</td><td>n _ t</td><td>medial</td></tr>"},
+       o + " for " + ou + ": 2 minimal pairs&#10;knot / not (n " + o + " t)" + to + "note (n " +
+           ou + " t)&#10;\xE2\x80\xA6&#10;"},
+      // A spelling written twice counts its frequencies together: 30 + 30 > 50.
+      {"frequencies",
+       "spelling\ttranscription\tfrequency\nnot\tn " + o + " t\t50\nknot\tn " + o +
+           " t\t30\nnote\tn " + ou + " t\t1\nknot\tn " + o + " t\t30\n",
+       lexicon::LexiconFormat::kTsv,
+       "",
+       o + "\t" + ou + "\t1\t3\t3\t1\t1\t0\r\n",
+       {"<tr><td>knot / not (n " + o + " t)</td><td>note (n " + ou + " t)</td>"},
+       o + " for " + ou + ": 3 minimal pairs&#10;knot / not (n " + o + " t)" + to},
+      // An empty spelling is no spelling to show.
+      {"empty spelling",
+       "spelling\ttranscription\n\tn " + o + " t\nnot\tn " + o + " t\nnote\tn " + ou + " t\n",
+       lexicon::LexiconFormat::kTsv,
+       "",
+       o + "\t" + ou + "\t1\t2\t2\t1\t1\t0\r\n",
+       {"<tr><td>not (n " + o + " t)</td><td>note (n " + ou + " t)</td>"},
+       o + " for " + ou + ": 2 minimal pairs&#10;not (n " + o + " t)" + to},
+      {"cmudict",
+       "NOT  N AA1 T\nKNOT  N AA1 T\nNOTE  N OW1 T\n",
+       lexicon::LexiconFormat::kCmudict,
+       "",
+       "AA1\tOW1\t1\t2\t2\t1\t1\t0\r\n",
+       {"<tr><td>NOT / KNOT (N AA1 T)</td><td>NOTE (N OW1 T)</td><td>N _ T</td><td>medial</td>"},
+       "AA1 for OW1: 2 minimal pairs&#10;NOT / KNOT (N AA1 T)" + to + "NOTE (N OW1 T)&#10;"},
+      {"folded",
+       "spelling\ttranscription\nknot\tn " + o + "\xCB\x90 t\nnot\tn " + o + " t\nnote\tn " + ou +
+           " t\n",
+       lexicon::LexiconFormat::kTsv,
+       "\xCB\x90",  // ː
+       o + "\t" + ou + "\t2\t2\t2\t2\t1\t0\r\n",
+       {"<tr><td>knot (n " + o + "\xCB\x90 t)</td><td>note (n " + ou + " t)</td>",
+        "<tr><td>not (n " + o + " t)</td><td>note (n " + ou + " t)</td>"},
+       o + " for " + ou + ": 2 minimal pairs&#10;knot (n " + o + "\xCB\x90 t)" + to + "note (n " +
+           ou + " t)&#10;not (n " + o + " t)" + to + "note"},
+  };
+  for (const Case& c : cases) {
+    folder.Write("words.txt", c.lexicon);
+    options::SearchOptions options;
+    options.input = folder.utf8() + "/words.txt";
+    options.reading.format = c.format;
+    options.strip = c.strip;
+    RunSurvey(host, options);
+    const std::string suffix = c.strip.empty() ? "" : " (strip " + c.strip + ")";
+    const std::string table = folder.Output("SurveyOfContrasts" + suffix + ".tsv");
+    EXPECT_EQ(table.substr(table.rfind('\n', table.size() - 2) + 1), c.contrast) << c.name;
+    const std::string page = folder.Output("SurveyOfMinimalPairs" + suffix + ".html");
+    for (const std::string& row : c.rows) {
+      EXPECT_NE(page.find(row), std::string::npos) << c.name << ": " << row;
+    }
+    EXPECT_NE(page.find("title=\"" + c.cell), std::string::npos) << c.name << ": " << c.cell;
   }
-  EXPECT_NE(
-      page.find("title=\"\xC9\x92 for \xC9\x99\xCA\x8A: 2 minimal pairs&#10;not (n \xC9\x92 t)  "
-                "\xE2\x80\x93  note (n \xC9\x99\xCA\x8A t)&#10;knot (n \xC9\x92 t)"),
-      std::string::npos);
 }
 
 // The page names the options in its title and summary, shows the words as
@@ -182,14 +236,16 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
        "4 symbols, 2 ordered pairs of symbols with minimal pairs, 8 minimal pairs in all. Only "
        "the pairs whose every replaced place fits the position initial or the context "
        "{ # x } _ AE. Symbols folded: 12 stripped from every symbol before matching.",
-       "<tr><td>cat (K AE1 T)</td><td>gat (G AE2 T)</td><td>_ AE T</td></tr>",
+       "<tr><td>cat / cot (K AE1 T)</td><td>gat (G AE2 T)</td><td>_ AE T</td><td>initial</td>"
+       "</tr>",
        {{"--position", "initial", "--context", "{ # x } _ AE", "--strip", "12"}}},
       {{contexts::ParseContext("_ AE1", nullptr)},
        "",
        " (_ AE1)",
        "5 symbols, 2 ordered pairs of symbols with minimal pairs, 4 minimal pairs in all. Only "
        "the pairs whose every replaced place fits the context _ AE1.",
-       "<tr><td>cot (K AE1 T)</td><td>got (G AE1 T)</td><td>_ AE1 T</td></tr>",
+       "<tr><td>cat / cot (K AE1 T)</td><td>got (G AE1 T)</td><td>_ AE1 T</td><td>initial</td>"
+       "</tr>",
        {{"--context", "_ AE1"}}},
       // @V may be a class: the options do not say which file defines it.
       {{contexts::ParseContext("_ @V", nullptr)},
