@@ -2,8 +2,23 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace search::lexicon {
+namespace {
+
+// The first eight bytes of `text` as they lie in memory, zeros past its end.
+std::uint64_t LoadEight(std::string_view text) {
+  std::uint64_t eight = 0;
+  if (text.size() >= sizeof eight) {
+    std::memcpy(&eight, text.data(), sizeof eight);  // one load
+  } else {
+    std::memcpy(&eight, text.data(), text.size());
+  }
+  return eight;
+}
+
+}  // namespace
 
 InventoryIndex::InventoryIndex(std::vector<Entry> entries) {
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
@@ -22,8 +37,13 @@ InventoryIndex::InventoryIndex(std::vector<Entry> entries) {
       group.first = static_cast<std::uint32_t>(symbols_.size());
     }
     ++group.count;
-    may_start_[static_cast<unsigned char>(entry.symbol.front())] = true;
-    symbols_.push_back(entry.symbol);
+    if (entry.key < kNarrowKeys) {
+      narrow_starts_[entry.key / 64] |= std::uint64_t{1} << (entry.key % 64);
+    } else {
+      wide_starts_ = true;
+    }
+    symbols_.push_back({LoadEight(entry.symbol),
+                        LoadEight(std::string(entry.symbol.size(), '\xFF')), entry.symbol});
   }
 }
 
@@ -38,8 +58,13 @@ std::size_t InventoryIndex::SlotOf(char32_t key) const {
 std::size_t InventoryIndex::LongestInGroup(std::string_view rest, char32_t key) const {
   if (key == kNoKey) return 0;
   const Group& group = groups_[SlotOf(key)];
+  const std::uint64_t head = LoadEight(rest);
   for (std::uint32_t i = group.first; i < group.first + group.count; ++i) {
-    if (rest.starts_with(symbols_[i])) return symbols_[i].size();
+    const Symbol& symbol = symbols_[i];
+    if ((head & symbol.mask) == symbol.head && symbol.bytes.size() <= rest.size() &&
+        (symbol.bytes.size() <= 8 || rest.starts_with(symbol.bytes))) {
+      return symbol.bytes.size();
+    }
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "search/lexicon/segment_inventory.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "search/lexicon/word_list_reader.h"
 #include "search/texts/encoding.h"
@@ -26,6 +27,19 @@ std::string_view TrimBlanks(std::string_view line) {
   return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
 }
 
+// Raises "'PATH' line N: " and the parts. Built by appending: GCC 12 takes
+// some concatenations of strings for overlapping copies.
+[[noreturn]] void FailOnLine(const std::string& path, std::size_t number,
+                             std::initializer_list<std::string_view> parts) {
+  std::string message = "'";
+  message += path;
+  message += "' line ";
+  message += std::to_string(number);
+  message += ": ";
+  for (const std::string_view part : parts) message += part;
+  throw texts::SearchError(message);
+}
+
 }  // namespace
 
 SegmentInventory SegmentsFromText(std::string_view text, const std::string& path) {
@@ -33,19 +47,13 @@ SegmentInventory SegmentsFromText(std::string_view text, const std::string& path
   SegmentInventory inventory;
   for (std::size_t number = 1; !text.empty(); ++number) {
     const std::string_view line = TakeLine(text);
-    const auto fail = [&](std::string_view reason) {
-      std::string message = "'" + path + "' line " + std::to_string(number) + ": ";
-      message += reason;
-      throw texts::SearchError(message);
-    };
-    if (!texts::IsValidUtf8(line)) fail("not UTF-8");
+    if (!texts::IsValidUtf8(line)) FailOnLine(path, number, {"not UTF-8"});
     const std::string_view symbol = TrimBlanks(line);
     if (symbol.empty()) continue;
-    if (symbol.find(' ') != std::string_view::npos) {
-      fail("'" + std::string(symbol) + "' holds a space; write one symbol a line");
-    }
-    if (symbol.find('\t') != std::string_view::npos) {
-      fail("'" + std::string(symbol) + "' holds a tab; write one symbol a line");
+    if (const std::size_t blank = symbol.find_first_of(kBlanks); blank != std::string_view::npos) {
+      FailOnLine(path, number,
+                 {"'", symbol, symbol[blank] == ' ' ? "' holds a space" : "' holds a tab",
+                  "; write one symbol a line"});
     }
     inventory.symbols.emplace_back(symbol);
   }

@@ -19,7 +19,6 @@
 
 #include "search/lexicon/inventory_index.h"
 #include "search/lexicon/segment_inventory.h"
-#include "search/lexicon/segment_roles.h"
 #include "search/texts/encoding.h"
 
 namespace search::lexicon {
@@ -37,19 +36,15 @@ class SegmentSplitter final {
   // `out` must grow.
   void Split(std::string_view text, std::string& out) const;
 
- private:
-  struct Character {
-    std::size_t length;
-    SegmentRole role;
-    char32_t key;  // its code point, or byte in Windows-1252
-  };
-  [[nodiscard]] Character CharacterAt(std::string_view text, std::size_t pos) const;
-  [[nodiscard]] std::size_t SymbolEnd(std::string_view text, std::size_t pos) const;
-  [[nodiscard]] std::size_t HeadEnd(std::string_view text, std::size_t pos,
-                                    const Character& head) const;
+  // Writes what Split appends at `out`, which has room for
+  // RoomToSplit(text.size()) bytes, and returns the end of what it wrote.
+  char* SplitTo(std::string_view text, char* out) const;
+  static constexpr std::size_t RoomToSplit(std::size_t text_size) { return 2 * text_size; }
 
+ private:
   texts::TextEncoding encoding_;
   InventoryIndex inventory_;
+  bool has_inventory_ = false;
 };
 
 }  // namespace search::lexicon

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace search::lexicon {
 namespace {
@@ -34,6 +36,11 @@ TEST_P(SegmentSplitterTest, AppendsTheSymbolsSeparatedBySingleSpaces) {
   std::string out = "before|";
   splitter.Split(c.text, out);
   EXPECT_EQ(out, std::string("before|") + c.expected);
+  // SplitTo keeps within the room it asks for, which the sanitizers check.
+  const std::string_view text = c.text;
+  const auto room = std::make_unique<char[]>(SegmentSplitter::RoomToSplit(text.size()));
+  const char* end = splitter.SplitTo(text, room.get());
+  EXPECT_EQ(std::string_view(room.get(), static_cast<std::size_t>(end - room.get())), c.expected);
 }
 
 // Each row: the text, the symbols expected, and how it is split; the comment
