@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace search::lexicon {
 namespace {
@@ -24,15 +26,19 @@ struct SplitCase {
 const SegmentInventory kInventory{{"t", "t\xCA\x83", "t\xCA\x83\xCA\xB0", "e\xC9\xAA",
                                    "d\xCC\xA0\xCA\x92", "a\xCA\x8A", "\xC5\x93u"}};
 
+SegmentSplitter SplitterFor(Splitting how) {
+  const bool windows_1252 = how == kWindows1252 || how == kWindows1252WithInventory;
+  const bool inventory = how == kWithInventory || how == kWindows1252WithInventory;
+  return SegmentSplitter(
+      windows_1252 ? texts::TextEncoding::kWindows1252 : texts::TextEncoding::kUtf8,
+      inventory ? &kInventory : nullptr);
+}
+
 class SegmentSplitterTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SegmentSplitterTest, AppendsTheSymbolsSeparatedBySingleSpaces) {
   const SplitCase& c = GetParam();
-  const bool windows_1252 = c.how == kWindows1252 || c.how == kWindows1252WithInventory;
-  const bool inventory = c.how == kWithInventory || c.how == kWindows1252WithInventory;
-  const SegmentSplitter splitter(
-      windows_1252 ? texts::TextEncoding::kWindows1252 : texts::TextEncoding::kUtf8,
-      inventory ? &kInventory : nullptr);
+  const SegmentSplitter splitter = SplitterFor(c.how);
   std::string out = "before|";
   splitter.Split(c.text, out);
   EXPECT_EQ(out, std::string("before|") + c.expected);
@@ -150,6 +156,36 @@ const SplitCase kSplitCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, SegmentSplitterTest, ::testing::ValuesIn(kSplitCases));
+
+std::string WithoutSpaces(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+// On random texts of awkward pieces, valid or not: splitting only adds and
+// removes spaces, and what it gives splits to itself.
+TEST(SegmentSplitter, OnlyMovesSpacesAndSplitsItsOwnOutputToItself) {
+  // a t ʃ, ʰ, U+0303, U+0361, ˈ, ".", ⁿ, a space, a stray byte, a cut tie bar, é in 1252
+  const std::vector<std::string> pieces = {
+      "a", "t",    "\xCA\x83", "\xCA\xB0", "\xCC\x83", "\xCD\xA1", "\xCB\x88", ".", "\xE2\x81\xBF",
+      " ", "\xFF", "\xCD",     "\xE9"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    for (int length = std::uniform_int_distribution<int>(0, 10)(random); length > 0; --length) {
+      text += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+    }
+    for (const auto how : {kAuto, kWithInventory, kWindows1252, kWindows1252WithInventory}) {
+      const SegmentSplitter splitter = SplitterFor(how);
+      std::string split;
+      splitter.Split(text, split);
+      ASSERT_EQ(WithoutSpaces(split), WithoutSpaces(text)) << ::testing::PrintToString(text);
+      std::string again;
+      splitter.Split(split, again);
+      ASSERT_EQ(again, split) << ::testing::PrintToString(text);
+    }
+  }
+}
 
 }  // namespace
 }  // namespace search::lexicon
