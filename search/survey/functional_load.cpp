@@ -57,28 +57,6 @@ double Entropy(std::span<const double> weights) {
 
 double Normalised(double delta, double entropy) { return entropy > 0 ? delta / entropy : 0; }
 
-// Words that hold each symbol, and both of each pair.
-struct SymbolWords {
-  std::vector<std::int64_t> with;  // by id
-  std::vector<std::int64_t> both;  // by PairCell
-};
-
-SymbolWords CountSymbolWords(std::span<const SymbolIds> words, std::size_t id_count) {
-  SymbolWords counts{std::vector<std::int64_t>(id_count),
-                     std::vector<std::int64_t>(PairCells(id_count))};
-  std::vector<std::uint16_t> held;
-  for (const SymbolIds word : words) {
-    held.assign(word.begin(), word.end());
-    std::sort(held.begin(), held.end());
-    held.erase(std::unique(held.begin(), held.end()), held.end());
-    for (std::size_t i = 0; i < held.size(); ++i) {
-      ++counts.with[held[i]];
-      for (std::size_t j = i + 1; j < held.size(); ++j) ++counts.both[PairCell(held[i], held[j])];
-    }
-  }
-  return counts;
-}
-
 // Everything counted, by pair of symbols, and what the rows are made from.
 struct Tallies {
   PairTallies pairs;
@@ -123,6 +101,22 @@ bool HasLoad(const Tallies& tallies, std::size_t cell) {
 }
 
 }  // namespace
+
+SymbolWords CountSymbolWords(std::span<const SymbolIds> words, std::size_t id_count) {
+  SymbolWords counts{std::vector<std::int64_t>(id_count),
+                     std::vector<std::int64_t>(PairCells(id_count))};
+  std::vector<std::uint16_t> held;
+  for (const SymbolIds word : words) {
+    held.assign(word.begin(), word.end());
+    std::sort(held.begin(), held.end());
+    held.erase(std::unique(held.begin(), held.end()), held.end());
+    for (std::size_t i = 0; i < held.size(); ++i) {
+      ++counts.with[held[i]];
+      for (std::size_t j = i + 1; j < held.size(); ++j) ++counts.both[PairCell(held[i], held[j])];
+    }
+  }
+  return counts;
+}
 
 FunctionalLoads MeasureFunctionalLoads(const LoadWords& lexicon, std::size_t max_keyed_places) {
   const std::span<const SymbolIds> words = lexicon.words;

@@ -72,4 +72,13 @@ inline constexpr std::size_t kMaxKeyedPlaces = 10;
 FunctionalLoads MeasureFunctionalLoads(const LoadWords& lexicon,
                                        std::size_t max_keyed_places = kMaxKeyedPlaces);
 
+// Words that hold each symbol, and both of each pair.
+struct SymbolWords {
+  std::vector<std::int64_t> with;  // by id
+  std::vector<std::int64_t> both;  // by PairCell (load_keys.h)
+};
+
+// Counts them over `words`, each of which may hold a symbol more than once.
+SymbolWords CountSymbolWords(std::span<const SymbolIds> words, std::size_t id_count);
+
 }  // namespace search::survey

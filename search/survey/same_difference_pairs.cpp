@@ -17,8 +17,10 @@ struct CrowdedSymbol {
 
 class PairCounter final {
  public:
-  PairCounter(std::span<const SymbolIds> words, std::size_t id_count, std::size_t max_places)
+  PairCounter(std::span<const SymbolIds> words, std::size_t id_count, std::size_t max_places,
+              const PlacesFit& fits)
       : words_(words),
+        fits_(fits),
         max_places_(std::min<std::size_t>(max_places, 16)),
         tallies_{std::vector<std::int64_t>(PairCells(id_count)),
                  std::vector<std::int64_t>(PairCells(id_count))} {}
@@ -78,12 +80,20 @@ class PairCounter final {
         const std::size_t place = places_[static_cast<std::size_t>(std::countr_zero(mask))];
         subset_sums_[mask] = subset_sums_[mask & (mask - 1)] + PositionValue(place, kSetAside) -
                              PositionValue(place, symbol);
+        if (fits_ && !SubsetFits(word, mask)) continue;
         add(KeyEntry{FinishHash(sum + subset_sums_[mask], ids.size()),
                      static_cast<std::int32_t>(word), symbol, static_cast<std::uint16_t>(mask)});
       }
     });
   }
 
+  [[nodiscard]] bool SubsetFits(std::size_t word, std::size_t mask) {
+    chosen_.clear();
+    for (std::size_t bit = 0; bit < places_.size(); ++bit) {
+      if (((mask >> bit) & 1U) != 0) chosen_.push_back(places_[bit]);
+    }
+    return fits_(word, chosen_);
+  }
   [[nodiscard]] bool SameKey(const KeyEntry& x, const KeyEntry& y) const;
   void CountGroup(std::span<const KeyEntry> group);
   void Tally(std::uint16_t a, std::uint16_t b, std::size_t places);
@@ -93,11 +103,13 @@ class PairCounter final {
   }
 
   std::span<const SymbolIds> words_;
+  const PlacesFit& fits_;
   std::size_t max_places_;  // at most 16, the bits of a KeyEntry tag
   PairTallies tallies_;
   std::vector<CrowdedSymbol> crowded_;
   std::vector<std::size_t> places_;         // of one symbol in one word
   std::vector<std::uint64_t> subset_sums_;  // what setting each subset aside adds
+  std::vector<std::size_t> chosen_;         // the places of one subset, or where words differ
 };
 
 bool PairCounter::SameKey(const KeyEntry& x, const KeyEntry& y) const {
@@ -134,27 +146,31 @@ void PairCounter::CompareWithAll(const CrowdedSymbol& crowded) {
     const SymbolIds ids = words_[other];
     if (ids.size() != word.size() || other == static_cast<std::size_t>(crowded.word)) continue;
     std::uint16_t put = kNoTag;
-    std::size_t places = 0;
     bool pairs = true;
+    chosen_.clear();
     for (std::size_t i = 0; i < ids.size() && pairs; ++i) {
       if (word[i] == ids[i]) continue;
       pairs = word[i] == crowded.symbol && (put == kNoTag || put == ids[i]);
       put = ids[i];
-      ++places;
+      chosen_.push_back(i);
     }
     if (!pairs ||
         (Places(ids, put) > max_places_ && other < static_cast<std::size_t>(crowded.word))) {
       continue;
     }
-    Tally(crowded.symbol, put, places);
+    if (fits_ &&
+        !(fits_(static_cast<std::size_t>(crowded.word), chosen_) && fits_(other, chosen_))) {
+      continue;
+    }
+    Tally(crowded.symbol, put, chosen_.size());
   }
 }
 
 }  // namespace
 
 PairTallies CountSameDifferencePairs(std::span<const SymbolIds> words, std::size_t id_count,
-                                     std::size_t max_keyed_places) {
-  return PairCounter(words, id_count, max_keyed_places).Count();
+                                     std::size_t max_keyed_places, const PlacesFit& fits) {
+  return PairCounter(words, id_count, max_keyed_places, fits).Count();
 }
 
 }  // namespace search::survey

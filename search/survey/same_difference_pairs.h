@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -22,7 +23,12 @@ struct PairTallies {
 // same-difference pair shares exactly one key, and every two words under a key
 // are a pair. A symbol in more than `max_keyed_places` places of a word makes
 // no keys: that word is compared with every word of its length instead.
+//
+// With `fits`, a pair counts only when fits(word, places) holds for both words
+// and the places where they differ: a key of a word whose set-aside places do
+// not fit is left out.
+using PlacesFit = std::function<bool(std::size_t word, std::span<const std::size_t> places)>;
 PairTallies CountSameDifferencePairs(std::span<const SymbolIds> words, std::size_t id_count,
-                                     std::size_t max_keyed_places);
+                                     std::size_t max_keyed_places, const PlacesFit& fits = {});
 
 }  // namespace search::survey

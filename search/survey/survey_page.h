@@ -11,6 +11,7 @@
 #include "search/survey/contrasts.h"
 #include "search/survey/homophones.h"
 #include "search/survey/survey.h"
+#include "search/survey/survey_load_table.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/encoding.h"
 
@@ -18,6 +19,7 @@ namespace search::survey {
 
 struct PageContext {
   const Survey& survey;
+  const SurveyLoads& loads;
   const PageWords& words;
   texts::TextEncoding encoding;
   std::vector<std::string> shown;   // the symbols as headers show them, escaped for the page

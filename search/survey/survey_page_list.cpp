@@ -4,12 +4,13 @@
 #include "search/pairs/place_positions.h"
 #include "search/survey/survey_page.h"
 #include "search/survey/survey_report.h"
+#include "search/texts/decimal_text.h"
 
 namespace search::survey {
 
 const std::string_view kContrastListStyle =
-    R"(.contrasts { max-width: 62rem; border-top: 1px solid #888; font-variant-numeric: tabular-nums; }
-.contrast-head, .contrasts summary { display: grid; grid-template-columns: 1.2em repeat(2, minmax(3em, 7em)) repeat(4, 7.5em); gap: 0 0.6rem; align-items: end; padding: 0.15rem 0.3rem; }
+    R"(.contrasts { max-width: 80rem; border-top: 1px solid #888; font-variant-numeric: tabular-nums; }
+.contrast-head, .contrasts summary { display: grid; grid-template-columns: 1.2em repeat(2, minmax(3em, 7em)) repeat(6, 7.5em); gap: 0 0.6rem; align-items: end; padding: 0.15rem 0.3rem; }
 .contrast-head { font-weight: 600; border-bottom: 1px solid #888; }
 .contrast-head > :nth-child(n+4), .contrasts summary > :nth-child(n+4) { text-align: right; }
 .contrast-head button { font: inherit; color: inherit; background: none; border: 0; padding: 0; cursor: pointer; text-align: inherit; text-decoration: underline dotted; }
@@ -63,15 +64,26 @@ Difference DifferenceOf(std::string_view one, std::string_view other) {
 
 std::string Cell(const std::string& text) { return "<span>" + text + "</span>"; }
 
+// The normalised change of entropy the list shows: over tokens where there
+// are frequencies, else over types; nothing within contexts.
+std::string LoadCell(const PageContext& page, const LoadRow* row) {
+  if (row == nullptr || !page.loads.has_entropies) return Cell("");
+  const ContrastLoad& load = row->load;
+  return Cell(texts::EightDigitText(load.tokens_normalised.value_or(load.types_normalised)));
+}
+
 void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile& file) {
   const std::string& earlier = page.shown[contrast.earlier];
   const std::string& later = page.shown[contrast.later];
+  const LoadRow* row = page.loads.Find(contrast.earlier, contrast.later);
   file.WriteLine(R"(<details id=")" + ContrastId(contrast.earlier, contrast.later) +
                  R"("><summary><span class="mark"></span>)" + Cell(earlier) + Cell(later) +
                  Cell(std::to_string(contrast.word_pairs)) +
                  Cell(std::to_string(contrast.words_with_earlier)) +
                  Cell(std::to_string(contrast.words_with_later)) +
-                 Cell(std::to_string(contrast.words_with_both)) + "</summary>");
+                 Cell(std::to_string(contrast.words_with_both)) +
+                 Cell(std::to_string(row == nullptr ? 0 : row->load.one_place_pairs)) +
+                 LoadCell(page, row) + "</summary>");
   file.WriteLine("<table><thead><tr><th scope=\"col\">With " + earlier +
                  "</th><th scope=\"col\">With " + later +
                  "</th><th scope=\"col\">Frame</th><th scope=\"col\">Position</th></tr></thead>"
@@ -100,6 +112,30 @@ void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile&
   file.WriteLine("<p>" + note + "</p></details>");
 }
 
+std::string LoadHeading(const PageContext& page) {
+  return page.loads.tokens_entropy ? "ΔH tokens, normalised" : "ΔH types, normalised";
+}
+
+// One line for each of the columns that SurveyOfFunctionalLoad.tsv shares.
+void WriteLoadDefinitions(const PageContext& page, os::OutputFile& file) {
+  std::string text =
+      "<p><strong>One-place pairs</strong>: the pairs of words of one length that differ in "
+      "one place only, one word holding the first symbol there and the other the second. <strong>" +
+      LoadHeading(page) + "</strong>: ";
+  if (!page.loads.has_entropies) {
+    text +=
+        "left empty, as contexts keep some places of the two symbols apart, and merging "
+        "them only there is no merger of the two.";
+  } else {
+    text += page.loads.tokens_entropy
+                ? "the share of the words' entropy (over the frequencies of the distinct "
+                  "transcriptions) lost when the two symbols become one, (H1 − H2) / H1."
+                : "the share of the words' entropy (log2 of the number of distinct "
+                  "transcriptions) lost when the two symbols become one, (H1 − H2) / H1.";
+  }
+  file.WriteLine(text + " More measures are in <code>SurveyOfFunctionalLoad.tsv</code>.</p>");
+}
+
 }  // namespace
 
 void WriteContrastList(const PageContext& page, os::OutputFile& file) {
@@ -114,6 +150,7 @@ void WriteContrastList(const PageContext& page, os::OutputFile& file) {
       ". The words with each symbol are counted the same way. Open a row to see its first "
       "word pairs, each with its frame (the rest of the word, with _ where the two "
       "differ) and the position of that place in the word.</p>");
+  WriteLoadDefinitions(page, file);
   file.WriteLine(
       "<form id=\"contrast-filters\" hidden><label>Symbol <input id=\"symbol-filter\" "
       "type=\"search\" autocomplete=\"off\" spellcheck=\"false\"></label><label>At least "
@@ -129,7 +166,8 @@ void WriteContrastList(const PageContext& page, os::OutputFile& file) {
       "<span data-column=\"1\">Symbol</span><span data-column=\"2\">Symbol</span>"
       "<span data-column=\"3\">Word pairs</span><span data-column=\"4\">Words with first</span>"
       "<span data-column=\"5\">Words with second</span><span data-column=\"6\">Words with "
-      "both</span></div>");
+      "both</span><span data-column=\"7\">One-place pairs</span><span data-column=\"8\">" +
+      LoadHeading(page) + "</span></div>");
   for (const Contrast& contrast : page.survey.contrasts) WriteRow(page, contrast, file);
   file.WriteLine("</div>");
 }

@@ -12,7 +12,7 @@ const std::string_view kSurveyPageScript = R"JS(
   const list = document.getElementById('contrast-list');
   if (!list) return;
   const rows = Array.from(list.querySelectorAll('details'));
-  const numeric = [false, false, false, true, true, true, true];
+  const numeric = [false, false, false, true, true, true, true, true, true];
   const values = new Map(rows.map((row, rank) => {
     const cells = Array.from(row.firstElementChild.children, (cell) => cell.textContent);
     return [row, { rank, cells }];

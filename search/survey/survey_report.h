@@ -13,6 +13,7 @@
 #include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
 #include "search/survey/survey.h"
+#include "search/survey/survey_load_table.h"
 #include "search/texts/encoding.h"
 #include "search/texts/tsv_field.h"
 
@@ -68,13 +69,13 @@ struct PageWords {
   const lexicon::WordColumns& columns;
 };
 
-// The contrasts, ranked, each with its first word pairs, then the counts as a
-// heat map, with each cell's first pairs and the command that lists all of
-// them. The title and the summary name the options' contexts and fold. Symbols
-// and words show control, line-separating and bidirectional characters
-// escaped, as messages do.
-void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
-                     const CommandPlace& commands, const options::SearchOptions& options,
-                     os::OutputFile& file);
+// The contrasts, ranked, each with its first word pairs, its one-place pairs
+// and its normalised change of entropy from `loads`, then the counts as a heat map, with each
+// cell's first pairs and the command that lists all of them. The title and the summary name the
+// options' contexts and fold. Symbols and words show control, line-separating and bidirectional
+// characters escaped, as messages do.
+void WriteSurveyPage(const Survey& survey, const SurveyLoads& loads, const PageWords& words,
+                     texts::TextEncoding encoding, const CommandPlace& commands,
+                     const options::SearchOptions& options, os::OutputFile& file);
 
 }  // namespace search::survey

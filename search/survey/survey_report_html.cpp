@@ -10,6 +10,7 @@
 #include "search/survey/survey_page.h"
 #include "search/survey/survey_page_script.h"
 #include "search/survey/survey_report.h"
+#include "search/texts/decimal_text.h"
 #include "search/texts/message_text.h"
 #include "search/texts/search_error.h"
 #include "search/texts/status_texts.h"
@@ -274,6 +275,16 @@ void WriteHead(const std::string& title, os::OutputFile& file) {
   file.WriteLine("</head>");
 }
 
+// The entropy of the words before any merger, H1, over types and over tokens.
+std::string EntropyInProse(const SurveyLoads& loads) {
+  if (!loads.has_entropies) return "";
+  std::string text = " The words' entropy H1 is " + texts::EightDigitText(loads.types_entropy) +
+                     " bits over types and ";
+  text += loads.tokens_entropy ? texts::EightDigitText(*loads.tokens_entropy) + " bits over tokens."
+                               : "not measured over tokens, without a frequency column.";
+  return text;
+}
+
 void WriteIntroduction(const PageContext& page, const std::string& title,
                        const options::SearchOptions& options, os::CommandPrompt prompt,
                        os::OutputFile& file) {
@@ -283,7 +294,7 @@ void WriteIntroduction(const PageContext& page, const std::string& title,
       "<p>" +
       EscapedForHtml(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
                                               survey.MinimalPairs()) +
-                     search::options::OptionsInProse(options)) +
+                     search::options::OptionsInProse(options) + EntropyInProse(page.loads)) +
       "</p>");
   file.WriteLine(
       "<p>First the contrasts, ranked by their word pairs, then every ordered pair of symbols "
@@ -378,13 +389,14 @@ std::optional<std::string> CommandFor(const PageContext& page, std::size_t first
   return *start + " " + *page.arguments[first] + " " + *page.arguments[second];
 }
 
-void WriteSurveyPage(const Survey& survey, const PageWords& words, texts::TextEncoding encoding,
-                     const CommandPlace& commands, const options::SearchOptions& options,
-                     os::OutputFile& file) {
+void WriteSurveyPage(const Survey& survey, const SurveyLoads& loads, const PageWords& words,
+                     texts::TextEncoding encoding, const CommandPlace& commands,
+                     const options::SearchOptions& options, os::OutputFile& file) {
   options::SearchOptions both_ways = options;
   both_ways.both_ways = true;
   Homophones homophones(words.read, words.columns, ShownPositions(survey));
   PageContext page{survey,
+                   loads,
                    words,
                    encoding,
                    {},

@@ -10,6 +10,7 @@
 #include "search/os/output_names.h"
 #include "search/pairs/matched_list.h"
 #include "search/survey/survey.h"
+#include "search/survey/survey_load_table.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/search_error.h"
 #include "search/texts/status_texts.h"
@@ -34,6 +35,15 @@ std::string NamedWith(std::string_view name, const std::string& suffix) {
   return named;
 }
 
+// The frequency of the word at a position, from the lexicon's column (an empty
+// field is 0); none without the column.
+std::function<double(std::size_t)> FrequenciesOf(const lexicon::WordListFile& input) {
+  if (!input.columns.frequency) return {};
+  return [&column = *input.columns.frequency, text = input.words.Text()](std::size_t at) {
+    return lexicon::ParseFrequency(column.Of(text, at)).value_or(0.0);
+  };
+}
+
 }  // namespace
 
 void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
@@ -47,9 +57,10 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
   std::string doing = "read '" + word_list_path + "'";
   // A missing output folder, or names too long for it, show before a long count.
   os::CheckOutputFolder(output(kSurveyTableFile));
-  os::CheckOutputPathLengths({output(kSurveyTableFile), output(kSurveySymbolsFile),
-                              output(kSurveyContrastsFile), output(kSurveyPageFile)},
-                             "the options make");
+  os::CheckOutputPathLengths(
+      {output(kSurveyTableFile), output(kSurveySymbolsFile), output(kSurveyContrastsFile),
+       output(kSurveyPageFile), output(kSurveyLoadFile)},
+      "the options make");
   try {
     host.ShowStatus(texts::kReadingStatus);
     const lexicon::WordListFile input = lexicon::ReadLexicon(word_list_path, options.reading);
@@ -64,6 +75,8 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
           host.ShowStatus(texts::SurveyProgressText(done, total));
         },
         read, matched.Rule());
+    const SurveyLoads loads = MeasureSurveyLoads(
+        {survey, matched.Words(), word_list_path, FrequenciesOf(input), matched.Rule()});
     host.ShowStatus(texts::kSurveyWritingStatus);
     WriteOutput(output(kSurveyTableFile), doing,
                 [&](os::OutputFile& file) { WriteSurveyTable(survey, input.encoding, file); });
@@ -71,8 +84,10 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
                 [&](os::OutputFile& file) { WriteSymbolTable(survey, input.encoding, file); });
     WriteOutput(output(kSurveyContrastsFile), doing,
                 [&](os::OutputFile& file) { WriteContrastTable(survey, input.encoding, file); });
+    WriteOutput(output(kSurveyLoadFile), doing,
+                [&](os::OutputFile& file) { WriteLoadTable(survey, loads, input.encoding, file); });
     WriteOutput(output(kSurveyPageFile), doing, [&](os::OutputFile& file) {
-      WriteSurveyPage(survey, {input.words, matched.Words(), input.columns}, input.encoding,
+      WriteSurveyPage(survey, loads, {input.words, matched.Words(), input.columns}, input.encoding,
                       {os::SystemCommandPrompt(), folder}, options, file);
     });
     host.ShowMessage(texts::SurveySummaryText(survey.size(), survey.SymbolPairsWithPairs(),
