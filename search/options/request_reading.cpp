@@ -46,6 +46,21 @@ bool CheckRequest(const RunRequest& request, std::string& error) {
       }
     }
   }
+  if (request.search.rule != PairRule::kEveryPlace) {
+    if (request.search.both_ways) {
+      error = "--both-ways goes with --rule every-place only: " +
+              std::string(PairRuleName(request.search.rule)) + " pairs are found both ways already";
+      return false;
+    }
+    for (const std::string& symbol : request.symbols) {
+      const std::string_view trimmed = lexicon::TrimSpaces(symbol);
+      if (trimmed.empty() || trimmed.find(' ') != std::string_view::npos) {
+        error = "--rule " + std::string(PairRuleName(request.search.rule)) +
+                " pairs whole symbols, and '" + texts::EscapedForMessage(trimmed) + "' is not one";
+        return false;
+      }
+    }
+  }
   if (request.action == Action::kSurvey) {
     if (request.symbols.empty()) return true;
     error = "--survey takes no symbols, got " + std::to_string(request.symbols.size());

@@ -83,6 +83,16 @@ bool TakeStrip(RunRequest& request, const std::string& value, std::string& /*err
   return true;
 }
 
+bool TakeRule(RunRequest& request, const std::string& value, std::string& error) {
+  const auto rule = PairRuleNamed(value);
+  if (!rule) {
+    error = "unknown rule " + Quoted(value) + "; use every-place, one-place or same-difference";
+    return false;
+  }
+  request.search.rule = *rule;
+  return true;
+}
+
 bool TakeClasses(RunRequest& request, const std::string& value, std::string& /*error*/) {
   request.classes_file = value;
   return true;
@@ -121,6 +131,10 @@ void NameMinFrequency(const SearchOptions& options, std::vector<std::string>& na
 
 void NameBothWays(const SearchOptions& options, std::vector<std::string>& named) {
   if (options.both_ways) named.emplace_back("both ways");
+}
+
+void NameRule(const SearchOptions& options, std::vector<std::string>& named) {
+  if (options.rule != PairRule::kEveryPlace) named.emplace_back(PairRuleName(options.rule));
 }
 
 bool RepeatInput(const SearchOptions& options, std::vector<CommandOption>& command) {
@@ -258,6 +272,22 @@ const std::array kOptions{
               .named_in_files = NameStrip,
               .repeat = RepeatStrip,
               .describe = DescribeStrip},
+    RunOption{.name = "--rule",
+              .argument = "RULE",
+              .section = kPlaces,
+              .help = "which pairs to list: every-place (the default: the second word\n"
+                      "becomes the first when SECOND is replaced by FIRST), one-place\n"
+                      "(words that differ in one place only, FIRST in one, SECOND in\n"
+                      "the other) or same-difference (words that differ only where\n"
+                      "one holds FIRST and the other SECOND); FIRST and SECOND must\n"
+                      "then be one symbol each",
+              .runs = kSearchRun | kClassRun,
+              .take = TakeRule,
+              .suffix_rank = 4,
+              .named_in_files = NameRule,
+              .names_only_pairs = true,
+              .refusal = "--rule chooses the pairs a search lists; the survey counts every rule "
+                         "in SurveyOfFunctionalLoad.tsv"},
     RunOption{.name = "--classes",
               .argument = "FILE",
               .section = kPlaces,
@@ -279,7 +309,7 @@ const std::array kOptions{
                       "finds once, the word with FIRST first",
               .runs = kSearchRun | kClassRun,
               .take = TakeBothWays,
-              .suffix_rank = 4,
+              .suffix_rank = 5,
               .named_in_files = NameBothWays,
               .names_only_pairs = true,
               .repeat = RepeatBothWays,
@@ -368,8 +398,8 @@ std::string HelpText() {
       "  VendrelForFIRSTAndSECOND.txt (one pair per line, the words separated by a tab).\n"
       "\n"
       "With --survey it counts the minimal pairs of every ordered pair of symbols and\n"
-      "writes four files: SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv,\n"
-      "SurveyOfContrasts.tsv and SurveyOfMinimalPairs.html.\n"
+      "writes five files: SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv,\n"
+      "SurveyOfContrasts.tsv, SurveyOfFunctionalLoad.tsv and SurveyOfMinimalPairs.html.\n"
       "\n";
   AppendSection(kLexicon, "Lexicon options:\n",
                 "With a spelling, frequency or gloss column, each file gets a .tsv table beside "
@@ -420,6 +450,27 @@ std::string OptionsInProse(const SearchOptions& options) {
   std::string text;
   for (const RunOption* option : described) option->describe(options, text);
   return text;
+}
+
+namespace {
+constexpr std::array<std::pair<PairRule, std::string_view>, 3> kRuleNames = {
+    {{PairRule::kEveryPlace, "every-place"},
+     {PairRule::kOnePlace, "one-place"},
+     {PairRule::kSameDifference, "same-difference"}}};
+}  // namespace
+
+std::optional<PairRule> PairRuleNamed(std::string_view name) {
+  for (const auto& [rule, rule_name] : kRuleNames) {
+    if (rule_name == name) return rule;
+  }
+  return std::nullopt;
+}
+
+std::string_view PairRuleName(PairRule rule) {
+  for (const auto& [named, rule_name] : kRuleNames) {
+    if (named == rule) return rule_name;
+  }
+  return {};
 }
 
 bool IsPosition(std::string_view context_text) {

@@ -76,6 +76,10 @@ std::optional<std::vector<CommandOption>> CommandOptions(const SearchOptions& op
 // What the options kept, in words, for the survey page's summary; "" without any.
 std::string OptionsInProse(const SearchOptions& options);
 
+// The rule of a name as --rule takes it ("one-place"), and back.
+std::optional<PairRule> PairRuleNamed(std::string_view name);
+std::string_view PairRuleName(PairRule rule);
+
 // True for a context given as --position: its text is the position's word,
 // where a context's holds its place, "_".
 bool IsPosition(std::string_view context_text);

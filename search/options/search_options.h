@@ -9,6 +9,13 @@
 
 namespace search::options {
 
+// Which pairs of words a search lists for its two symbols A and B.
+enum class PairRule {
+  kEveryPlace,      // the second word becomes the first when its B's are replaced by A
+  kOnePlace,        // words of one length that differ in one place, A in one and B in the other
+  kSameDifference,  // ... that differ only where one holds A and the other B
+};
+
 // What a run may be asked beyond its two symbols; the window asks none of it.
 struct SearchOptions {
   // The word list file, in UTF-8; FOLDER/in.txt when none.
@@ -24,6 +31,7 @@ struct SearchOptions {
   // Each distinct pair of words that the search finds one way or the other,
   // once, instead of the pairs of the first symbol for the second.
   bool both_ways = false;
+  PairRule rule = PairRule::kEveryPlace;
 
   // The options that change which words take part, as file names show them,
   // in the order the table of run options gives them.

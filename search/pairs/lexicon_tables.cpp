@@ -56,6 +56,47 @@ double FrequencyOf(const LexiconView& lexicon, std::int32_t position) {
   return typed.empty() ? 0.0 : lexicon::ParseFrequency(typed).value_or(0.0);
 }
 
+// With `by_frequency`, orders the rows by the smaller of their two words'
+// frequencies, highest first, ties in the given order.
+template <typename Row, typename PairOf>
+void SortByLowerFrequency(const LexiconView& lexicon, std::vector<Row>& rows, bool by_frequency,
+                          PairOf&& pair_of) {
+  if (!by_frequency || !lexicon.columns.frequency) return;
+  std::vector<double> lower(rows.size());
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    const PairRow pair = pair_of(rows[row]);
+    lower[row] = std::min(FrequencyOf(lexicon, pair.first), FrequencyOf(lexicon, pair.second));
+  }
+  std::vector<std::size_t> order(rows.size());
+  for (std::size_t row = 0; row < order.size(); ++row) order[row] = row;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return lower[a] > lower[b]; });
+  std::vector<Row> sorted;
+  sorted.reserve(rows.size());
+  for (const std::size_t row : order) sorted.push_back(std::move(rows[row]));
+  rows = std::move(sorted);
+}
+
+// Where a pair's words differ: the frame, as matched, and the positions.
+struct PairPlaces {
+  std::string_view frame;
+  std::string_view positions;
+};
+
+// Writes the row of a pair: both words' cells, the frame, the positions, then `more`.
+void WriteRow(os::OutputFile& file, const LexiconView& lexicon, const PairRow& pair,
+              const PairPlaces& places, std::string_view more, std::string& line) {
+  line.clear();
+  AppendWord(line, lexicon, pair.first);
+  AppendWord(line, lexicon, pair.second);
+  line += '\t';
+  AppendShown(line, lexicon, places.frame);
+  line += '\t';
+  line += places.positions;
+  line += more;
+  file.WriteLine(line);
+}
+
 }  // namespace
 
 void WriteWordTable(os::OutputFile& file, const LexiconView& lexicon,
@@ -90,28 +131,12 @@ void WritePairTableHeader(os::OutputFile& file, const LexiconView& lexicon, std:
 void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
                         std::vector<PairRow> pairs, const ReplacedPlaces& replaced,
                         bool by_frequency, std::string_view more) {
-  if (by_frequency && lexicon.columns.frequency) {
-    std::vector<double> lower(pairs.size());
-    for (std::size_t row = 0; row < pairs.size(); ++row) {
-      lower[row] =
-          std::min(FrequencyOf(lexicon, pairs[row].first), FrequencyOf(lexicon, pairs[row].second));
-    }
-    std::vector<std::size_t> order(pairs.size());
-    for (std::size_t row = 0; row < order.size(); ++row) order[row] = row;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return lower[a] > lower[b]; });
-    std::vector<PairRow> sorted;
-    sorted.reserve(pairs.size());
-    for (const std::size_t row : order) sorted.push_back(pairs[row]);
-    pairs = std::move(sorted);
-  }
+  SortByLowerFrequency(lexicon, pairs, by_frequency, [](const PairRow& row) { return row; });
   std::string line;
   std::string padded;
   std::string frame;
+  std::string positions;
   for (const PairRow& pair : pairs) {
-    line.clear();
-    AppendWord(line, lexicon, pair.first);
-    AppendWord(line, lexicon, pair.second);
     frame.clear();
     if (pair.other_way) {
       lexicon::AppendSubstituted(frame, replaced.matched.Padded(pair.first, padded),
@@ -120,14 +145,22 @@ void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
       lexicon::AppendSubstituted(frame, replaced.matched.Padded(pair.second, padded),
                                  replaced.symbol, " _ ");
     }
-    line += '\t';
-    AppendShown(line, lexicon, lexicon::TrimSpaces(frame));
-    line += '\t';
+    positions.clear();
     // `padded` holds the word whose places were replaced, either way.
-    AppendReplacedPositions(line, padded,
+    AppendReplacedPositions(positions, padded,
                             pair.other_way ? replaced.other_way_symbol : replaced.symbol);
-    line += more;
-    file.WriteLine(line);
+    WriteRow(file, lexicon, pair, {lexicon::TrimSpaces(frame), positions}, more, line);
+  }
+}
+
+void WriteFramedPairTableRows(os::OutputFile& file, const LexiconView& lexicon,
+                              std::vector<FramedPairRow> rows, bool by_frequency,
+                              std::string_view more) {
+  SortByLowerFrequency(lexicon, rows, by_frequency,
+                       [](const FramedPairRow& row) { return row.pair; });
+  std::string line;
+  for (const FramedPairRow& row : rows) {
+    WriteRow(file, lexicon, row.pair, {row.frame, row.positions}, more, line);
   }
 }
 

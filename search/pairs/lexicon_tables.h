@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -53,5 +54,17 @@ void WritePairTableHeader(os::OutputFile& file, const LexiconView& lexicon, std:
 void WritePairTableRows(os::OutputFile& file, const LexiconView& lexicon,
                         std::vector<PairRow> pairs, const ReplacedPlaces& replaced,
                         bool by_frequency, std::string_view more);
+
+// A row of a pairs table whose frame is made by the search.
+struct FramedPairRow {
+  PairRow pair;
+  std::string frame;      // as matched, in the list's encoding
+  std::string positions;  // of the places where the words differ, as PlacePosition names them
+};
+
+// WritePairTableRows for rows that bring their frames.
+void WriteFramedPairTableRows(os::OutputFile& file, const LexiconView& lexicon,
+                              std::vector<FramedPairRow> rows, bool by_frequency,
+                              std::string_view more);
 
 }  // namespace search::pairs

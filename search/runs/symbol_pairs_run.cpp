@@ -18,6 +18,7 @@
 #include "search/pairs/lexicon_tables.h"
 #include "search/pairs/matched_list.h"
 #include "search/pairs/pair_index.h"
+#include "search/runs/rule_pairs_lines.h"
 #include "search/runs/run_steps.h"
 #include "search/texts/class_texts.h"
 #include "search/texts/status_texts.h"
@@ -48,6 +49,7 @@ struct SymbolPair {
   std::vector<std::int32_t> first_pairing;   // the same the other way, when both ways
   std::string line_end;                      // a class run's "<TAB>P<TAB>B", in the list's encoding
   std::vector<pairs::PairRow> rows;          // the pairs, for a lexicon's table
+  std::vector<pairs::FramedPairRow> framed;  // the pairs of a --rule search, for the table
 };
 
 // The symbol as the pairs file shows it: in the list's encoding, unfolded.
@@ -184,6 +186,11 @@ void WritePairsTable(const std::string& pairs_path, const pairs::LexiconView& le
     pairs::WritePairTableHeader(table, lexicon,
                                 request.class_run ? "\tfirst symbol\tsecond symbol" : "");
     for (SymbolPair& pair : symbol_pairs) {
+      if (!pair.framed.empty()) {
+        pairs::WriteFramedPairTableRows(table, lexicon, std::move(pair.framed), by_frequency,
+                                        request.class_run ? TableCells(pair) : std::string());
+        continue;
+      }
       pairs::WritePairTableRows(
           table, lexicon, std::move(pair.rows),
           {list.Words(), pair.second.Match.value_or(""), pair.first.Match.value_or("")},
@@ -203,6 +210,7 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
   const pairs::LexiconView lexicon{state.Words, state.columns, encoding};
+  const bool by_substitution = options.rule == options::PairRule::kEveryPlace;
   std::optional<pairs::MatchedList> list;
   std::vector<SymbolPair> symbol_pairs;
   std::future<PairIndexes> next_index;
@@ -212,7 +220,7 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
     list.emplace(state.Words, encoding, options);
     symbol_pairs = PairsOf(request, *list, encoding);
     SelectAllLists(state, symbol_pairs, *list, options.both_ways);
-    if (!symbol_pairs.empty()) {
+    if (!symbol_pairs.empty() && by_substitution) {
       next_index = StartPairIndex(*list, state.Words, symbol_pairs.front(), options.both_ways);
     }
     WriteList(file, state.Words, state.FirstList);
@@ -235,11 +243,20 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
   Writing(paths.pairs, [&] {
     os::OutputFile file(paths.pairs);
     for (std::size_t at = 0; at < symbol_pairs.size(); ++at) {
+      SymbolPair& pair = symbol_pairs[at];
+      if (!by_substitution) {
+        const std::size_t lines =
+            WriteRulePairs(file, options.rule, *list, state.Words,
+                           {pair.first, pair.first_list, pair.second, pair.second_list},
+                           pair.line_end, lexicon.columns.Any() ? &pair.framed : nullptr);
+        counts.push_back({pair.first_typed, pair.second_typed, lines});
+        written.pair_lines += lines;
+        continue;
+      }
       const PairIndexes indexes = next_index.get();  // its running out of memory counts here
       if (at + 1 < symbol_pairs.size()) {
         next_index = StartPairIndex(*list, state.Words, symbol_pairs[at + 1], options.both_ways);
       }
-      SymbolPair& pair = symbol_pairs[at];
       const std::size_t lines = WriteLinesOf(indexes, pair, file, host, lexicon);
       counts.push_back({pair.first_typed, pair.second_typed, lines});
       written.pair_lines += lines;
