@@ -278,8 +278,8 @@ void WriteHead(const std::string& title, os::OutputFile& file) {
 // The entropy of the words before any merger, H1, over types and over tokens.
 std::string EntropyInProse(const SurveyLoads& loads) {
   if (!loads.has_entropies) return "";
-  std::string text = " The words' entropy H1 is " + texts::EightDigitText(loads.types_entropy) +
-                     " bits over types and ";
+  std::string text = " The entropy H1 of the words is " +
+                     texts::EightDigitText(loads.types_entropy) + " bits over types and ";
   text += loads.tokens_entropy ? texts::EightDigitText(*loads.tokens_entropy) + " bits over tokens."
                                : "not measured over tokens, without a frequency column.";
   return text;

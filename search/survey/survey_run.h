@@ -9,11 +9,11 @@ namespace search::survey {
 // does (FOLDER/in.txt or the input file, in its format, above the threshold),
 // counts on the folded words within the contexts, and writes
 // SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv, SurveyOfContrasts.tsv,
-// SurveyOfFunctionalLoad.tsv and SurveyOfMinimalPairs.html into output/, named with the options' suffix; then
-// reports the summary through ShowMessage. A word is a distinct transcription
-// as read: homophones are one word, shown with their spellings joined. Throws
-// SearchError on any failure;
-// a file that could not be written in full is removed.
+// SurveyOfFunctionalLoad.tsv and SurveyOfMinimalPairs.html into output/, named
+// with the options' suffix; then reports the summary through ShowMessage. A
+// word is a distinct transcription as read: homophones are one word, shown
+// with their spellings joined. Throws SearchError on any failure; a file that
+// could not be written in full is removed.
 void RunSurvey(os::RunHost& host, const options::SearchOptions& options = {});
 
 }  // namespace search::survey

@@ -44,11 +44,18 @@ def run(*arguments, folder):
                    stdout=subprocess.DEVNULL)
 
 
-def read_table(path):
-    """The contrasts' columns that the list shows: symbols, word pairs, words."""
+def read_rows(path):
     with open(path, encoding="utf-8", newline="") as table:
-        rows = list(csv.reader(table, delimiter="\t", quoting=csv.QUOTE_NONE))
-    return [row[:3] + row[5:] for row in rows[1:]]
+        return list(csv.reader(table, delimiter="\t", quoting=csv.QUOTE_NONE))[1:]
+
+
+def read_table(output):
+    """The contrasts' columns that the list shows: symbols, word pairs, words,
+    then one-place pairs and ΔH types normalised from the functional loads."""
+    loads = {(row[0], row[1]): [row[2], row[7]]
+             for row in read_rows(output / "SurveyOfFunctionalLoad.tsv")}
+    return [row[:3] + row[5:] + loads[(row[0], row[1])]
+            for row in read_rows(output / "SurveyOfContrasts.tsv")]
 
 
 class SurveyPageTest(unittest.TestCase):
@@ -59,7 +66,7 @@ class SurveyPageTest(unittest.TestCase):
         (cls.folder / "output").mkdir()
         (cls.folder / "in.txt").write_text(WORDS, encoding="utf-8")
         run("--survey", folder=cls.folder)
-        cls.contrasts = read_table(cls.folder / "output" / "SurveyOfContrasts.tsv")
+        cls.contrasts = read_table(cls.folder / "output")
         cls.url = (cls.folder / "output" / "SurveyOfMinimalPairs.html").as_uri()
         cls.browser = devtools_pipe.Browser(CHROMIUM)
 
@@ -105,6 +112,13 @@ class SurveyPageTest(unittest.TestCase):
         self.assertEqual(self.rows(), sorted(self.contrasts, key=lambda row: int(row[4])))
         self.assertEqual(self.browser.evaluate(
             "document.querySelector('[aria-sort]').getAttribute('aria-sort')"), "ascending")
+
+    def test_sorts_by_the_one_place_pairs_and_the_entropy(self):
+        self.browser.click(".contrast-head [data-column='7'] button")
+        self.assertEqual(self.rows(), sorted(self.contrasts, key=lambda row: -int(row[6])))
+        self.assertTrue(any(row[6] != row[2] for row in self.contrasts))
+        self.browser.click(".contrast-head [data-column='8'] button")
+        self.assertEqual(self.rows(), sorted(self.contrasts, key=lambda row: -float(row[7])))
 
     def test_a_row_opens_to_the_word_pairs_of_both_searches(self):
         run("t", "d", folder=self.folder)

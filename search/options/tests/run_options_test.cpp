@@ -100,6 +100,15 @@ const std::vector<NamingCase> kNamingCases = {
      " (initial; strip 012; both ways)",
      "--position initial --strip 012 --both-ways",
      " (initial; strip 012)"},
+    // The rule names the pairs file only, after every option that changes which
+    // words take part and before both ways; the default is unnamed.
+    {{"K", "G", "--rule", "one-place", "--format", "tsv", "--min-frequency", "3", "--context",
+      "# _"},
+     " (# _; min-frequency 3; one-place)",
+     "--format tsv --min-frequency 3 --context # _",
+     " (# _; min-frequency 3)"},
+    {{"K", "G", "--rule", "same-difference"}, " (same-difference)", "", ""},
+    {{"K", "G", "--rule", "every-place", "--both-ways"}, " (both ways)", "--both-ways", ""},
 };
 
 TEST(RunOptions, NameTheFilesAndRepeatInThePagesCommandsInTheTablesOrder) {
@@ -146,6 +155,17 @@ const std::vector<RefusedCase> kRefused = {
     {{"--survey", "K"}, "--survey takes no symbols, got 1"},
     {{"--", "--survey"}, "expected two symbols, got 1"},
     {{"--frequency", "K", "G"}, "unknown option '--frequency'"},
+    {{"--survey", "--rule", "one-place"},
+     "--rule chooses the pairs a search lists; the survey counts every rule in "
+     "SurveyOfFunctionalLoad.tsv"},
+    {{"--rule", "minimal", "K", "G"},
+     "unknown rule 'minimal'; use every-place, one-place or same-difference"},
+    {{"--rule", "one-place", "K AE1", "T"},
+     "--rule one-place pairs whole symbols, and 'K AE1' is not one"},
+    {{"--rule", "same-difference", "K", " "},
+     "--rule same-difference pairs whole symbols, and '' is not one"},
+    {{"--both-ways", "--rule", "one-place", "K", "G"},
+     "--both-ways goes with --rule every-place only: one-place pairs are found both ways already"},
 };
 
 TEST(RunOptions, RefuseRequestsThatCannotRun) {

@@ -63,7 +63,7 @@ TEST_F(SurveyRunTest, WorkedExampleTablesByteForByte) {
             "first symbol\tsecond symbol\tword pairs\tfirst for second\tsecond for first\t"
             "words with first\twords with second\twords with both\r\n"
             "K\tG\t7\t5\t5\t6\t6\t2\r\nAE1\tOW1\t1\t1\t1\t4\t2\t0\r\n");
-  EXPECT_EQ(folder.OutputFileCount(), 4u);
+  EXPECT_EQ(folder.OutputFileCount(), 5u);
   EXPECT_EQ(host.shown,
             (std::vector<std::string>{
                 std::string(testing_support::kExpectedReading),
