@@ -50,8 +50,8 @@ FittingSymbols FittingSymbolsOf(const LoadWords& words, SurveyPlaces& places) {
   std::vector<std::size_t> ends;
   for (const SymbolIds word : words.words) {
     places.Take(word);
-    for (std::size_t i = 0; i < word.size(); ++i) {
-      if (places.AnyFits(word[i])) fitting.ids.push_back(word[i]);
+    for (const std::uint16_t id : word) {
+      if (places.AnyFits(id)) fitting.ids.push_back(id);
     }
     ends.push_back(fitting.ids.size());
   }
@@ -91,23 +91,24 @@ FunctionalLoads CountWithin(const LoadWords& words, SurveyPlaces& places) {
 // Makes the rows from the loads by pair of ids.
 class RowMaker final {
  public:
-  RowMaker(const Survey& survey, const SymbolSequences& sequences, const FunctionalLoads& loads,
-           SymbolWords symbol_words)
-      : place_of_(sequences.symbol_count() + 1, kNoPlace),
+  RowMaker(const Survey& survey, const WordLoads& words)
+      : place_of_(words.symbols.size(), kNoPlace),
         id_of_(survey.size()),
-        symbol_words_(std::move(symbol_words)),
-        has_frequencies_(loads.tokens_entropy.has_value()) {
+        symbol_words_(words.symbol_words),
+        has_frequencies_(words.loads.tokens_entropy.has_value()) {
     std::unordered_map<std::string_view, std::size_t> places;
-    for (std::size_t place = 0; place < survey.size(); ++place)
+    for (std::size_t place = 0; place < survey.size(); ++place) {
       places[survey.symbols[place]] = place;
+    }
     for (std::size_t id = 1; id < place_of_.size(); ++id) {
-      const auto found = places.find(sequences.symbol(static_cast<std::uint16_t>(id)));
+      const auto found = places.find(words.symbols[id]);
       if (found == places.end()) continue;
       place_of_[id] = found->second;
       id_of_[found->second] = static_cast<std::uint16_t>(id);
     }
-    for (const ContrastLoad& load : loads.contrasts)
+    for (const ContrastLoad& load : words.loads.contrasts) {
       by_cell_[PairCell(load.first, load.second)] = &load;
+    }
   }
 
   void AddSurveyed(const Contrast& contrast, std::vector<LoadRow>& rows) {
@@ -154,7 +155,7 @@ class RowMaker final {
 
   std::vector<std::size_t> place_of_;  // by id
   std::vector<std::uint16_t> id_of_;   // by place
-  SymbolWords symbol_words_;
+  const SymbolWords& symbol_words_;
   bool has_frequencies_;
   std::unordered_map<std::size_t, const ContrastLoad*> by_cell_;
   std::unordered_set<std::size_t> made_;
@@ -179,23 +180,32 @@ const LoadRow* SurveyLoads::Find(std::size_t earlier, std::size_t later) const {
   return found == row_of_.end() ? nullptr : &rows[found->second];
 }
 
-SurveyLoads MeasureSurveyLoads(const LoadInput& input) {
+WordLoads MeasureWordLoads(const LoadInput& input) {
   const SymbolSequences sequences(input.matched, input.list_name);
   const LoadWords words = LoadWordsOf(sequences, input.frequency);
   SurveyPlaces places(sequences, input.rule);
-  const FunctionalLoads loads =
+  WordLoads measured;
+  measured.has_entropies = input.rule == nullptr;
+  measured.loads =
       input.rule != nullptr ? CountWithin(words, places) : MeasureFunctionalLoads(words);
-  SymbolWords symbol_words =
+  measured.symbol_words =
       input.rule != nullptr
           ? CountSymbolWords(FittingSymbolsOf(words, places).words, words.id_count)
           : CountSymbolWords(words.words, words.id_count);
+  for (std::size_t id = 0; id < words.id_count; ++id) {
+    measured.symbols.emplace_back(sequences.symbol(static_cast<std::uint16_t>(id)));
+  }
+  return measured;
+}
+
+SurveyLoads SurveyLoadsOf(const Survey& survey, WordLoads words) {
   SurveyLoads result;
-  result.has_entropies = input.rule == nullptr;
-  result.types_entropy = loads.types_entropy;
-  result.tokens_entropy = loads.tokens_entropy;
-  RowMaker maker(input.survey, sequences, loads, std::move(symbol_words));
-  for (const Contrast& contrast : input.survey.contrasts) maker.AddSurveyed(contrast, result.rows);
-  maker.AddOthers(loads, result.rows);
+  result.has_entropies = words.has_entropies;
+  result.types_entropy = words.loads.types_entropy;
+  result.tokens_entropy = words.loads.tokens_entropy;
+  RowMaker maker(survey, words);
+  for (const Contrast& contrast : survey.contrasts) maker.AddSurveyed(contrast, result.rows);
+  maker.AddOthers(words.loads, result.rows);
   result.IndexRows();
   return result;
 }

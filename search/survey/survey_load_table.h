@@ -48,21 +48,33 @@ struct SurveyLoads {
   std::unordered_map<std::uint64_t, std::size_t> row_of_;  // by the two places
 };
 
-// What the loads are measured on: the survey, and its words as matched
-// (folded), each distinct transcription one word whose frequency is the sum of
-// its lines' (`frequency` of a position, or none without frequencies); the
-// contexts' rule, or null.
+// What the loads are measured on: the survey's words as matched (folded), each
+// distinct transcription one word whose frequency is the sum of its lines'
+// (`frequency` of a position, or none without frequencies); the contexts'
+// rule, or null.
 struct LoadInput {
-  const Survey& survey;
   const lexicon::WordList& matched;
   const std::string& list_name;
   std::function<double(std::size_t position)> frequency;
   const contexts::PlaceRule* rule = nullptr;
 };
 
+// The measures of every pair of symbols, which need nothing of the survey, so
+// that they are made while it counts.
+struct WordLoads {
+  FunctionalLoads loads;
+  SymbolWords symbol_words;
+  std::vector<std::string> symbols;  // by id, as the loads name them
+  bool has_entropies = true;
+};
+
 // A pair counts within contexts when every place where its words differ fits,
-// in each of the two words.
-SurveyLoads MeasureSurveyLoads(const LoadInput& input);
+// in each of the two words. Throws SearchError as the survey does for a list
+// with too many symbols.
+WordLoads MeasureWordLoads(const LoadInput& input);
+
+// The rows of the survey's contrasts and of the others with a load.
+SurveyLoads SurveyLoadsOf(const Survey& survey, WordLoads words);
 
 // The header, then a row per contrast: its symbols, earlier first, the counts
 // and the measures with eight significant digits; the entropies' cells are

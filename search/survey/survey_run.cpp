@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "search/kit/run_ahead.h"
 #include "search/lexicon/lexicon_reader.h"
 #include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
@@ -69,14 +70,18 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
     host.ShowStatus(texts::kSurveyCountingStatus);
     // A word is a transcription as read: a fold may make several alike.
     const lexicon::WordList* read = &matched.Words() == &input.words ? nullptr : &input.words;
+    // The functional loads of the words, on a thread of their own while the survey counts.
+    auto word_loads = kit::RunAhead([&] {
+      return MeasureWordLoads(
+          {matched.Words(), word_list_path, FrequenciesOf(input), matched.Rule()});
+    });
     const Survey survey = SurveyMinimalPairs(
         matched.Words(), word_list_path,
         [&](std::size_t done, std::size_t total) {
           host.ShowStatus(texts::SurveyProgressText(done, total));
         },
         read, matched.Rule());
-    const SurveyLoads loads = MeasureSurveyLoads(
-        {survey, matched.Words(), word_list_path, FrequenciesOf(input), matched.Rule()});
+    const SurveyLoads loads = SurveyLoadsOf(survey, word_loads.get());
     host.ShowStatus(texts::kSurveyWritingStatus);
     WriteOutput(output(kSurveyTableFile), doing,
                 [&](os::OutputFile& file) { WriteSurveyTable(survey, input.encoding, file); });

@@ -62,7 +62,10 @@ std::string ModelPairs(const std::vector<std::string>& lines, bool one_place, bo
   std::string pairs;
   for (const std::string& x : words) {
     for (const std::string& y : words) {
-      if (Pairs(SymbolsOf(x), SymbolsOf(y), one_place, initial)) pairs += x + "\t" + y + "\r\n";
+      if (Pairs(SymbolsOf(x), SymbolsOf(y), one_place, initial)) {
+        ((pairs += x) += '\t') += y;
+        pairs += "\r\n";
+      }
     }
   }
   return pairs;
