@@ -198,7 +198,7 @@ WordLoads MeasureWordLoads(const LoadInput& input) {
   return measured;
 }
 
-SurveyLoads SurveyLoadsOf(const Survey& survey, WordLoads words) {
+SurveyLoads SurveyLoadsOf(const Survey& survey, const WordLoads& words) {
   SurveyLoads result;
   result.has_entropies = words.has_entropies;
   result.types_entropy = words.loads.types_entropy;

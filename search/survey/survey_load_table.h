@@ -74,7 +74,7 @@ struct WordLoads {
 WordLoads MeasureWordLoads(const LoadInput& input);
 
 // The rows of the survey's contrasts and of the others with a load.
-SurveyLoads SurveyLoadsOf(const Survey& survey, WordLoads words);
+SurveyLoads SurveyLoadsOf(const Survey& survey, const WordLoads& words);
 
 // The header, then a row per contrast: its symbols, earlier first, the counts
 // and the measures with eight significant digits; the entropies' cells are
