@@ -10,6 +10,7 @@
 #include "cli/console_host.h"
 #include "search/contexts/context_error.h"
 #include "search/lexicon/transcription.h"
+#include "search/lexicon/unspaced_words.h"
 #include "search/options/request_reading.h"
 #include "search/options/run_options.h"
 #include "search/runs/look_alikes.h"
@@ -39,15 +40,20 @@ void NoteDerivedName(const RunRequest& request, const search::runs::WrittenFiles
 }
 
 // For each typed symbol that is in no word, names a symbol of the list that looks
-// like it, if there is one.
-void NoteLookAlikes(const RunRequest& request, const search::runs::SearchState& state,
-                    const search::runs::WrittenFiles& written, std::ostream& err) {
+// like it, if there is one; else, once, says that the list's symbols may not be
+// separated by spaces.
+void NoteMissingSymbols(const RunRequest& request, const search::runs::SearchState& state,
+                        const search::runs::WrittenFiles& written, std::ostream& err) {
+  bool unspaced_noted = false;
   const auto note = [&](const std::string& typed, std::int32_t count) {
     if (count != 0) return;
-    if (const auto text =
-            search::runs::LookAlikeNote(typed, state.Words, written.word_list_encoding)) {
-      err << search::texts::EscapedForMessage("minpairs: note: " + *text) << '\n';
+    std::optional<std::string> text =
+        search::runs::LookAlikeNote(typed, state.Words, written.word_list_encoding);
+    if (!text && !unspaced_noted) {
+      text = search::lexicon::UnspacedSymbolNote(typed, state.Words, written.word_list_encoding);
+      unspaced_noted = text.has_value();
     }
+    if (text) err << search::texts::EscapedForMessage("minpairs: note: " + *text) << '\n';
   };
   note(request.symbols[0], state.FirstCount);
   if (search::lexicon::TrimSpaces(request.symbols[0]) !=
@@ -74,7 +80,7 @@ int RunPrepared(const search::runs::PreparedRun& run, std::ostream& out, std::os
             search::texts::PairCountText(written->pair_lines, FileName(written->pairs)));
       }
       NoteDerivedName(request, *written, err);
-      if (!run.class_pair) NoteLookAlikes(request, state, *written, err);
+      if (!run.class_pair) NoteMissingSymbols(request, state, *written, err);
     }
     return 0;
   } catch (const std::exception& error) {  // SearchError, or the unforeseen

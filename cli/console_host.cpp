@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "search/texts/message_text.h"
 #include "search/texts/search_error.h"
 #include "search/texts/status_texts.h"
 
@@ -45,6 +46,12 @@ void ConsoleHost::ShowMessage(std::string_view text) {
   if (!(out_ << text << '\n' << std::flush)) {
     throw search::texts::SearchError("cannot write to standard output");
   }
+}
+
+void ConsoleHost::ShowNote(std::string_view text) {
+  EndProgress();
+  err_ << search::texts::EscapedForMessage("minpairs: note: " + std::string(text)) << '\n'
+       << std::flush;
 }
 
 void ConsoleHost::EndProgress() {

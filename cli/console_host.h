@@ -26,6 +26,8 @@ class ConsoleHost final : public search::os::RunHost {
   std::string ApplicationDirectory() override { return folder_; }
   void ShowStatus(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
+  // "minpairs: note: ..." on its own line of `err`, also when quiet.
+  void ShowNote(std::string_view text) override;
 
   // Clears the progress line, if one is shown, so that what follows starts a line.
   void EndProgress();

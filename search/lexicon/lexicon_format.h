@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "search/lexicon/column_roles.h"
 
 namespace search::lexicon {
 
@@ -30,7 +33,17 @@ struct LexiconReading {
   std::optional<FrequencyThreshold> min_frequency;
   // The run orders by frequency, so the lexicon must have that column.
   bool needs_frequency = false;
+  // A tsv's columns as --columns gives them: each role's name in the header,
+  // or, with no_header, the roles in the order of the fields.
+  std::vector<ColumnChoice> columns;
+  bool no_header = false;
+  // Splits every transcription into its symbols first: "auto" by rule, or the
+  // path of a segments file whose symbols are taken whole.
+  std::optional<std::string> segments;
 };
+
+// The value of --segments that splits by rule alone.
+inline constexpr std::string_view kSegmentsByRule = "auto";
 
 // A frequency as a lexicon writes it: a non-negative decimal number ("12",
 // "3.5", ".5") with nothing else; none for anything else ("3,5", "1e3", "-1").

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "search/lexicon/lexicon_lines.h"
+#include "search/lexicon/segment_inventory.h"
+#include "search/lexicon/split_words.h"
 #include "search/lexicon/tsv_reader.h"
 #include "search/lexicon/wide_text.h"
 #include "search/texts/search_error.h"
@@ -86,13 +88,27 @@ WordListFile ReadColumns(const std::string& path, const LexiconReading& reading,
   return list;
 }
 
+WordListFile ReadUnsplit(const std::string& path, const LexiconReading& reading,
+                         const std::function<void()>& before_last_check) {
+  if (reading.format == LexiconFormat::kPlain) return ReadWordList(path, before_last_check);
+  return ReadColumns(path, reading, before_last_check);
+}
+
 }  // namespace
 
 WordListFile ReadLexicon(const std::string& path, const LexiconReading& reading,
                          const std::function<void()>& before_last_check) {
-  if (reading.format == LexiconFormat::kPlain) return ReadWordList(path, before_last_check);
+  // A faulty segments file shows before a long list is read.
+  std::optional<SegmentInventory> inventory;
+  if (reading.segments && *reading.segments != kSegmentsByRule) {
+    inventory = ReadSegmentsFile(*reading.segments);
+  }
   try {
-    return ReadColumns(path, reading, before_last_check);
+    WordListFile list = ReadUnsplit(path, reading, before_last_check);
+    if (reading.segments) {
+      SplitWords(list, SegmentSplitter(list.encoding, inventory ? &*inventory : nullptr));
+    }
+    return list;
   } catch (const std::bad_alloc&) {
     throw texts::SearchError("not enough memory to read '" + path + "'");
   }

@@ -14,10 +14,9 @@
 namespace search::lexicon {
 namespace {
 
-// The columns a tsv lexicon may name.
+// The columns a tsv lexicon may name: its roles, in ColumnRole's order.
 enum Column : std::size_t { kTranscription, kSpelling, kFrequency, kGloss, kColumns };
-constexpr std::array<std::string_view, kColumns> kColumnNames = {"transcription", "spelling",
-                                                                 "frequency", "gloss"};
+static_assert(kColumns == kColumnRoles);
 constexpr std::size_t kIgnored = kColumns;
 
 // Unquotes the field that starts at `start` in the line, in place, as a
@@ -70,37 +69,107 @@ void ForEachField(char* text, Span line, OnField&& on_field) {
   }
 }
 
-std::string Lowercase(std::string_view text) {
-  std::string lower(text);
-  for (char& character : lower) {
-    if (character >= 'A' && character <= 'Z') character = static_cast<char>(character - 'A' + 'a');
+// The column of each field of a headerless table, as --columns lists them.
+std::vector<std::size_t> ListedColumns(const LexiconReading& reading) {
+  std::vector<std::size_t> header;
+  for (const ColumnChoice& choice : reading.columns) {
+    header.push_back(choice.role ? static_cast<std::size_t>(*choice.role) : kIgnored);
   }
-  return lower;
+  return header;
 }
 
-// The column of each field of the header line, or kIgnored.
-std::vector<std::size_t> ReadHeader(char* text, Span line) {
+// The names of the header line's fields, trimmed.
+std::vector<std::string> HeaderNames(char* text, Span line) {
   const std::string_view view(text, line.end);
+  std::vector<std::string> names;
+  ForEachField(text, line, [&](std::size_t /*index*/, Span field) {
+    const Span name = TrimmedSpan(view, field);
+    names.emplace_back(view.substr(name.start, name.end - name.start));
+  });
+  return names;
+}
+
+// The fields of the first lines of text[body, size), at most kSampleLines, as
+// tabs split them: enough to tell which column holds transcriptions.
+std::vector<std::vector<std::string_view>> SampleRows(std::string_view text, std::size_t body) {
+  constexpr std::size_t kSampleLines = 200;
+  std::vector<std::vector<std::string_view>> rows;
+  Lines lines(text, body, text.size());
+  while (rows.size() < kSampleLines) {
+    const std::optional<Span> line = lines.Next();
+    if (!line) break;
+    std::string_view rest = text.substr(line->start, line->end - line->start);
+    std::vector<std::string_view>& row = rows.emplace_back();
+    for (std::size_t tab = rest.find('\t');; tab = rest.find('\t')) {
+      row.push_back(rest.substr(0, tab));
+      if (tab == std::string_view::npos) break;
+      rest.remove_prefix(tab + 1);
+    }
+  }
+  return rows;
+}
+
+std::string QuotedList(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) {
+    if (!list.empty()) list += ", ";
+    ((list += '\'') += name) += '\'';
+  }
+  return list;
+}
+
+// Where no column holds the transcriptions: what the columns are, and the
+// --columns that would name the likeliest one.
+std::string NoTranscriptionFault(const std::vector<std::string>& names, std::string_view text,
+                                 std::size_t body) {
+  if (names.size() < 2) {
+    return "no column is named 'transcription' (the first line names the columns, separated by "
+           "tabs)";
+  }
+  std::string why = "no column is named 'transcription'; the columns are " + QuotedList(names);
+  const std::optional<std::size_t> likeliest =
+      LikeliestTranscriptionColumn(names, SampleRows(text, body));
+  if (likeliest && !names[*likeliest].empty()) {
+    why += ": name the transcription column with --columns transcription=" + names[*likeliest];
+  }
+  return why;
+}
+
+// The column of each field of the header line, or kIgnored: each role is the
+// column --columns names for it, else the column of the role's own name
+// unless --columns named that column for another role.
+std::vector<std::size_t> ReadHeader(char* text, std::size_t size, Span line, std::size_t body,
+                                    const LexiconReading& reading) {
+  const std::vector<std::string> names = HeaderNames(text, line);
+  std::array<std::string, kColumns> chosen;  // the keys --columns gives
+  for (const ColumnChoice& choice : reading.columns) {
+    if (choice.role) chosen[static_cast<std::size_t>(*choice.role)] = HeaderKey(choice.name);
+  }
   std::vector<std::size_t> header;
   std::array<bool, kColumns> named{};
-  ForEachField(text, line, [&](std::size_t /*index*/, Span field) {
-    const Span name_span = TrimmedSpan(view, field);
-    const std::string name =
-        Lowercase(view.substr(name_span.start, name_span.end - name_span.start));
+  for (const std::string& name : names) {
+    const std::string key = HeaderKey(name);
     std::size_t column = kIgnored;
-    for (std::size_t known = 0; known < kColumns; ++known) {
-      if (name == kColumnNames[known]) column = known;
+    for (std::size_t role = 0; role < kColumns && column == kIgnored; ++role) {
+      if (!chosen[role].empty() && key == chosen[role]) column = role;
+    }
+    for (std::size_t role = 0; role < kColumns && column == kIgnored; ++role) {
+      if (chosen[role].empty() && key == kColumnRoleNames[role]) column = role;
     }
     if (column != kIgnored) {
-      if (named[column]) throw LineFault{line.start, "the column '" + name + "' is named twice"};
+      if (named[column]) throw LineFault{line.start, "the column '" + key + "' is named twice"};
       named[column] = true;
     }
     header.push_back(column);
-  });
+  }
+  for (const ColumnChoice& choice : reading.columns) {
+    if (!choice.role || named[static_cast<std::size_t>(*choice.role)]) continue;
+    throw LineFault{line.start, "no column is named '" + choice.name + "' (--columns " +
+                                    std::string(NameOf(*choice.role)) + "=" + choice.name +
+                                    "); the columns are " + QuotedList(names)};
+  }
   if (!named[kTranscription]) {
-    throw LineFault{line.start,
-                    "no column is named 'transcription' (the first line names the columns, "
-                    "separated by tabs)"};
+    throw LineFault{line.start, NoTranscriptionFault(names, std::string_view(text, size), body)};
   }
   return header;
 }
@@ -118,9 +187,9 @@ struct Part {
 // Reads the words of the lines after the header, for ReadLinesInHalves.
 class BodyReader final {
  public:
-  BodyReader(const std::vector<std::size_t>& header, const LexiconReading& reading, char* text,
+  BodyReader(std::vector<std::size_t> header, const LexiconReading& reading, char* text,
              std::size_t size)
-      : header_(header), reading_(reading), text_(text), view_(text, size) {}
+      : header_(std::move(header)), reading_(reading), text_(text), view_(text, size) {}
 
   // A part with room for `lines` words, and a column for each the header names.
   [[nodiscard]] Part Make(std::size_t lines) const {
@@ -155,8 +224,11 @@ class BodyReader final {
     fields.fill(Span{line.end, line.end});
     ForEachField(text_, line, [&](std::size_t index, Span field) {
       if (index >= header_.size()) {
-        throw LineFault{line.start, "it has more fields than the first line names (" +
-                                        std::to_string(header_.size()) + ")"};
+        throw LineFault{line.start,
+                        std::string(reading_.no_header ? "it has more fields than --columns lists ("
+                                                       : "it has more fields than the first line "
+                                                         "names (") +
+                            std::to_string(header_.size()) + ")"};
       }
       if (header_[index] != kIgnored) fields[header_[index]] = TrimmedSpan(view_, field);
     });
@@ -182,7 +254,7 @@ class BodyReader final {
     if (part.columns.gloss) part.columns.gloss->Mark(fields[kGloss].start, fields[kGloss].end);
   }
 
-  const std::vector<std::size_t>& header_;
+  std::vector<std::size_t> header_;
   const LexiconReading& reading_;
   char* text_;
   std::string_view view_;
@@ -193,14 +265,19 @@ class BodyReader final {
 Part ReadParts(const std::string& path, const LexiconReading& reading, kit::TextBuffer& text,
                std::size_t from) {
   const std::string_view view = text.view();
+  if (reading.no_header) {
+    return ReadLinesInHalves(view, from,
+                             BodyReader(ListedColumns(reading), reading, text.data(), text.size()));
+  }
   Lines first_line(view, from, view.size());
   const Span header_line = first_line.Next().value_or(Span{from, from});
-  const std::vector<std::size_t> header = ReadHeader(text.data(), header_line);
+  const std::size_t body =
+      std::min(view.size(), header_line.end + (view.substr(header_line.end, 2) == "\r\n" ? 2 : 1));
+  const std::vector<std::size_t> header =
+      ReadHeader(text.data(), text.size(), header_line, body, reading);
   if ((reading.min_frequency || reading.needs_frequency) && !Names(header, kFrequency)) {
     throw texts::SearchError("'" + path + "' has no column named 'frequency' to sort or filter by");
   }
-  const std::size_t body =
-      std::min(view.size(), header_line.end + (view.substr(header_line.end, 2) == "\r\n" ? 2 : 1));
   return ReadLinesInHalves(view, body, BodyReader(header, reading, text.data(), text.size()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "search/lexicon/column_roles.h"
 #include "search/lexicon/transcription.h"
 #include "search/options/run_options.h"
 #include "search/texts/message_text.h"
@@ -24,6 +25,11 @@ bool CheckOptionsTaken(const RunRequest& request, std::string& error) {
               " needs --format tsv: frequencies come from its 'frequency' column";
       return false;
     }
+    if (!option.needs_tsv.empty() &&
+        request.search.reading.format != lexicon::LexiconFormat::kTsv) {
+      error = option.needs_tsv;
+      return false;
+    }
   }
   for (const RunOption& option : RunOptions()) {
     if (survey && Given(request, option.name) && (option.runs & kSurveyRun) == 0) {
@@ -34,10 +40,58 @@ bool CheckOptionsTaken(const RunRequest& request, std::string& error) {
   return true;
 }
 
+// --columns names each role's column in a header, or lists the roles in order
+// without one; two roles cannot share a column.
+bool CheckColumns(const lexicon::LexiconReading& reading, std::string& error) {
+  if (reading.no_header && reading.columns.empty()) {
+    error =
+        "--no-header needs --columns to list the columns in order, such as --columns "
+        "spelling,transcription";
+    return false;
+  }
+  bool transcription = false;
+  bool frequency = false;
+  for (std::size_t at = 0; at < reading.columns.size(); ++at) {
+    const lexicon::ColumnChoice& choice = reading.columns[at];
+    const std::string role(choice.role ? lexicon::NameOf(*choice.role) : "-");
+    if (reading.no_header && choice.named) {
+      error =
+          "--no-header takes --columns as the roles in order, such as spelling,transcription, "
+          "not '" +
+          role + "=" + choice.name + "'";
+      return false;
+    }
+    if (!reading.no_header && !choice.named) {
+      error = "--columns names each role's column, such as transcription=IPA; '" + role +
+              "' alone lists the columns in order, which only --no-header takes";
+      return false;
+    }
+    transcription = transcription || choice.role == lexicon::ColumnRole::kTranscription;
+    frequency = frequency || choice.role == lexicon::ColumnRole::kFrequency;
+    for (std::size_t earlier = 0; earlier < at && choice.named; ++earlier) {
+      const lexicon::ColumnChoice& other = reading.columns[earlier];
+      if (lexicon::HeaderKey(other.name) != lexicon::HeaderKey(choice.name)) continue;
+      error = "--columns names the column '" + choice.name + "' for both '" +
+              std::string(lexicon::NameOf(*other.role)) + "' and '" + role + "'";
+      return false;
+    }
+  }
+  if (reading.no_header && !transcription) {
+    error = "--columns lists no transcription column";
+    return false;
+  }
+  if (reading.no_header && !frequency && (reading.min_frequency || reading.needs_frequency)) {
+    error = "--columns lists no frequency column to sort or filter by";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool CheckRequest(const RunRequest& request, std::string& error) {
   if (!CheckOptionsTaken(request, error)) return false;
+  if (!CheckColumns(request.search.reading, error)) return false;
   if (!request.places.empty()) {
     for (const std::string& symbol : request.symbols) {
       if (lexicon::TrimSpaces(symbol).empty()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "search/lexicon/column_roles.h"
 #include "search/lexicon/lexicon_format.h"
 #include "search/texts/message_text.h"
 
@@ -44,6 +45,20 @@ bool TakeFormat(RunRequest& request, const std::string& value, std::string& erro
     return false;
   }
   request.search.reading.format = *format;
+  return true;
+}
+
+bool TakeColumns(RunRequest& request, const std::string& value, std::string& error) {
+  return lexicon::ParseColumnChoices(value, request.search.reading.columns, error);
+}
+
+bool TakeNoHeader(RunRequest& request, const std::string& /*value*/, std::string& /*error*/) {
+  request.search.reading.no_header = true;
+  return true;
+}
+
+bool TakeSegments(RunRequest& request, const std::string& value, std::string& /*error*/) {
+  request.search.reading.segments = value;
   return true;
 }
 
@@ -151,6 +166,29 @@ bool RepeatFormat(const SearchOptions& options, std::vector<CommandOption>& comm
   return true;
 }
 
+// As given, but canonical: roles in lower case, spaces around dropped.
+bool RepeatColumns(const SearchOptions& options, std::vector<CommandOption>& command) {
+  if (options.reading.columns.empty()) return true;
+  std::string value;
+  for (const lexicon::ColumnChoice& choice : options.reading.columns) {
+    if (!value.empty()) value += ',';
+    value += choice.role ? lexicon::NameOf(*choice.role) : "-";
+    if (choice.named) (value += '=') += choice.name;
+  }
+  command.emplace_back("--columns", value);
+  return true;
+}
+
+bool RepeatNoHeader(const SearchOptions& options, std::vector<CommandOption>& command) {
+  if (options.reading.no_header) command.emplace_back("--no-header", "");
+  return true;
+}
+
+bool RepeatSegments(const SearchOptions& options, std::vector<CommandOption>& command) {
+  if (options.reading.segments) command.emplace_back("--segments", *options.reading.segments);
+  return true;
+}
+
 bool RepeatMinFrequency(const SearchOptions& options, std::vector<CommandOption>& command) {
   if (options.reading.min_frequency) {
     command.emplace_back("--min-frequency", options.reading.min_frequency->typed);
@@ -176,6 +214,17 @@ bool RepeatStrip(const SearchOptions& options, std::vector<CommandOption>& comma
 bool RepeatBothWays(const SearchOptions& options, std::vector<CommandOption>& command) {
   if (options.both_ways) command.emplace_back("--both-ways", "");
   return true;
+}
+
+void DescribeSegments(const SearchOptions& options, std::string& text) {
+  if (!options.reading.segments) return;
+  text += " Transcriptions split into symbols";
+  if (*options.reading.segments != lexicon::kSegmentsByRule) {
+    text += ", the symbols of ";
+    text += *options.reading.segments;
+    text += " taken whole";
+  }
+  text += '.';
 }
 
 void DescribeContexts(const SearchOptions& options, std::string& text) {
@@ -223,6 +272,34 @@ const std::array kOptions{
               .runs = kEveryRun,
               .take = TakeFormat,
               .repeat = RepeatFormat},
+    RunOption{.name = "--columns",
+              .argument = "ROLES",
+              .section = kLexicon,
+              .help = "the tsv's own names for its columns, ROLE=NAME,...:\n"
+                      "transcription=IPA,spelling=Word,frequency=Freq,gloss=Notes;\n"
+                      "with --no-header the roles in order, - to skip one:\n"
+                      "spelling,transcription",
+              .runs = kEveryRun,
+              .take = TakeColumns,
+              .repeat = RepeatColumns,
+              .needs_tsv = "--columns needs --format tsv: it names a tsv lexicon's columns"},
+    RunOption{.name = "--no-header",
+              .section = kLexicon,
+              .help = "the tsv has no line of column names: --columns lists them",
+              .runs = kEveryRun,
+              .take = TakeNoHeader,
+              .repeat = RepeatNoHeader,
+              .needs_tsv = "--no-header needs --format tsv: only a tsv lexicon has a header"},
+    RunOption{.name = "--segments",
+              .argument = "auto|FILE",
+              .section = kLexicon,
+              .help = "split transcriptions written without spaces into symbols:\n"
+                      "auto by rule (marks and modifiers join the letter before),\n"
+                      "or FILE, one symbol a line, whose symbols are taken whole",
+              .runs = kEveryRun,
+              .take = TakeSegments,
+              .repeat = RepeatSegments,
+              .describe = DescribeSegments},
     RunOption{.name = "--min-frequency",
               .argument = "N",
               .section = kLexicon,

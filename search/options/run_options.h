@@ -54,6 +54,8 @@ struct RunOption {
   void (*describe)(const SearchOptions& options, std::string& text) = nullptr;
   // Frequencies come only from a tsv lexicon's column: how an error names it.
   std::string_view needs_frequency_column{};
+  // Only a tsv lexicon's reading takes it: the usage error otherwise.
+  std::string_view needs_tsv{};
   // The usage error of a run that does not take it.
   std::string_view refusal{};
   // What a usage error says it needs when its value is missing or empty.

@@ -19,6 +19,10 @@ class RunHost {
 
   // Shows a message and returns when the user has confirmed or dismissed it.
   virtual void ShowMessage(std::string_view text) = 0;
+
+  // Shows a note about the input that the run goes on despite, plain text in
+  // UTF-8; a host without a place for notes shows it as the status.
+  virtual void ShowNote(std::string_view text) { ShowStatus(text); }
 };
 
 }  // namespace search::os

@@ -6,6 +6,7 @@
 
 #include "search/kit/run_ahead.h"
 #include "search/lexicon/lexicon_reader.h"
+#include "search/lexicon/unspaced_words.h"
 #include "search/os/command_quoting.h"
 #include "search/os/output_file.h"
 #include "search/os/output_names.h"
@@ -66,6 +67,9 @@ void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
     host.ShowStatus(texts::kReadingStatus);
     const lexicon::WordListFile input = lexicon::ReadLexicon(word_list_path, options.reading);
     doing = "survey '" + word_list_path + "'";
+    if (const auto note = lexicon::UnspacedListNote(input.words, input.encoding)) {
+      host.ShowNote(*note);
+    }
     const pairs::MatchedList matched(input.words, input.encoding, options);
     host.ShowStatus(texts::kSurveyCountingStatus);
     // A word is a transcription as read: a fold may make several alike.

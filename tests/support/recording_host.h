@@ -19,6 +19,7 @@ class RecordingHost final : public search::os::RunHost {
   void ShowMessage(std::string_view text) override {
     shown.push_back("message: " + std::string(text));
   }
+  void ShowNote(std::string_view text) override { shown.push_back("note: " + std::string(text)); }
 
   std::vector<std::string> shown;
 
