@@ -17,6 +17,7 @@
 
 #include "search/kit/run_ahead.h"
 #include "search/kit/text_buffer.h"
+#include "search/lexicon/lexicon_reader.h"
 #include "search/lexicon/segment_inventory.h"
 #include "search/lexicon/segment_splitter.h"
 #include "search/lexicon/word_list_reader.h"
@@ -219,7 +220,11 @@ int main(int argc, char** argv) {
     const auto unspaced = lexicon::ReadWordList(unspaced_path);
     const SegmentSplitter automatic(search::texts::TextEncoding::kUtf8);
     const SegmentSplitter with_diphthongs(search::texts::TextEncoding::kUtf8, &kDiphthongs);
+    search::lexicon::LexiconReading by_rule_check;
+    by_rule_check.segments = "auto";
     const bool same = SameWords(SplitList(unspaced.words, with_diphthongs, false), spaced.words) &&
+                      SameWords(lexicon::ReadLexicon(unspaced_path, by_rule_check).words,
+                                SplitList(unspaced.words, automatic, false)) &&
                       SameWords(SplitList(unspaced.words, automatic, true),
                                 SplitList(unspaced.words, automatic, false));
 
@@ -228,11 +233,15 @@ int main(int argc, char** argv) {
         (void)SplitList(lexicon::ReadWordList(unspaced_path).words, splitter, halves);
       };
     };
+    // What --segments auto reads: the reader's own splitting.
+    search::lexicon::LexiconReading by_rule;
+    by_rule.segments = std::string(lexicon::kSegmentsByRule);
     const std::vector<Timing> reading = Medians({
         [&] { (void)lexicon::ReadWordList(spaced_path); },
         read_and_split(automatic, false),
         read_and_split(with_diphthongs, false),
         read_and_split(automatic, true),
+        [&] { (void)lexicon::ReadLexicon(unspaced_path, by_rule); },
     });
     // Into the last run's string, which has room for it.
     std::string copied;
@@ -255,6 +264,7 @@ int main(int argc, char** argv) {
     print("reading the unspaced list, splitting it", reading[1], reading[0]);
     print("  the same, 5 diphthongs as the inventory", reading[2], reading[0]);
     print("  the same, split in two halves at once", reading[3], reading[0]);
+    print("ReadLexicon with --segments auto", reading[4], reading[0]);
     print("copying the spaced lines into a string", in_memory[0], in_memory[0]);
     print("Split of the unspaced lines into a string", in_memory[1], in_memory[0]);
     print("  with the inventory", in_memory[2], in_memory[0]);
