@@ -124,6 +124,11 @@ bool TakeBothWays(RunRequest& request, const std::string& /*value*/, std::string
   return true;
 }
 
+bool TakeSheet(RunRequest& request, const std::string& /*value*/, std::string& /*error*/) {
+  request.search.sheet = true;
+  return true;
+}
+
 bool TakeQuiet(RunRequest& request, const std::string& /*value*/, std::string& /*error*/) {
   request.quiet = true;
   return true;
@@ -392,6 +397,14 @@ const std::array kOptions{
               .repeat = RepeatBothWays,
               .refusal = "--both-ways pairs a search's words one way and the other; the "
                          "survey's contrasts count both ways already"},
+    RunOption{.name = "--sheet",
+              .section = kOther,
+              .help = "also write the pairs as a practice sheet to print, cards in\n"
+                      "order of frequency: VendrelForFIRSTAndSECOND.html",
+              .runs = kSearchRun | kClassRun,
+              .take = TakeSheet,
+              .refusal = "--sheet prints a search's pairs; the survey page prints the practice "
+                         "sheet of each contrast from its row"},
     RunOption{.name = "--survey",
               .section = kOther,
               .help = "survey every pair of symbols instead of searching one",

@@ -32,6 +32,8 @@ struct SearchOptions {
   // once, instead of the pairs of the first symbol for the second.
   bool both_ways = false;
   PairRule rule = PairRule::kEveryPlace;
+  // Also writes the pairs as a practice sheet to print, beside the pairs file.
+  bool sheet = false;
 
   // The options that change which words take part, as file names show them,
   // in the order the table of run options gives them.

@@ -20,6 +20,8 @@
 #include "search/pairs/pair_index.h"
 #include "search/runs/rule_pairs_lines.h"
 #include "search/runs/run_steps.h"
+#include "search/survey/practice_sheet.h"
+#include "search/survey/survey_page.h"
 #include "search/texts/class_texts.h"
 #include "search/texts/status_texts.h"
 #include "search/texts/tsv_field.h"
@@ -151,19 +153,19 @@ std::future<PairIndexes> StartPairIndex(const pairs::MatchedList& list,
 }
 
 // Writes the lines of one pair of symbols; returns their number, and keeps
-// the pairs in `pair` for a lexicon's table.
+// the pairs in `pair` for a lexicon's table or a practice sheet.
 std::size_t WriteLinesOf(const PairIndexes& indexes, SymbolPair& pair, os::OutputFile& file,
-                         os::RunHost& host, const pairs::LexiconView& lexicon) {
+                         os::RunHost& host, const pairs::LexiconView& lexicon, bool keep_rows) {
   if (!indexes.other_way) {
     const std::size_t lines = indexes.this_way.WritePairs(file, host);
-    if (lexicon.columns.Any()) pair.rows = indexes.this_way.Pairs();
+    if (keep_rows) pair.rows = indexes.this_way.Pairs();
     return lines;
   }
   std::vector<pairs::PairRow> rows = pairs::PairsBothWays(
       indexes.this_way.Pairs(&host), indexes.other_way->Pairs(&host), lexicon.words);
   pairs::WritePairLines(file, lexicon.words, rows, pair.line_end);
   const std::size_t lines = rows.size();
-  if (lexicon.columns.Any()) pair.rows = std::move(rows);
+  if (keep_rows) pair.rows = std::move(rows);
   return lines;
 }
 
@@ -200,12 +202,45 @@ void WritePairsTable(const std::string& pairs_path, const pairs::LexiconView& le
   });
 }
 
+// The practice sheet's path: the pairs file's, ".html" for ".txt".
+std::string SheetPath(const std::string& pairs_path) {
+  return pairs_path.substr(0, pairs_path.size() - std::string_view(".txt").size()) + ".html";
+}
+
+// The sheet of the pairs, a section per pair of symbols, each titled by its
+// symbols and the options that change which words take part.
+void WritePracticeSheet(const std::string& pairs_path, const pairs::LexiconView& lexicon,
+                        const std::vector<SymbolPair>& symbol_pairs,
+                        const options::SearchOptions& options) {
+  std::string named;
+  for (const std::string& option : options.NamedInFiles()) {
+    named += named.empty() ? " (" : "; ";
+    named += option;
+  }
+  if (!named.empty()) named += ')';
+  std::vector<survey::SheetSection> sections;
+  for (const SymbolPair& pair : symbol_pairs) {
+    std::vector<pairs::PairRow> rows = pair.rows;  // a --rule search's come framed
+    for (const pairs::FramedPairRow& framed : pair.framed) rows.push_back(framed.pair);
+    sections.push_back({survey::VisibleText(std::string(pair.first_typed) + " – " +
+                                            std::string(pair.second_typed)) +
+                            named,
+                        survey::PracticeCards(lexicon, rows)});
+  }
+  const std::string path = SheetPath(pairs_path);
+  Writing(path, [&] {
+    os::OutputFile file(path);
+    survey::WritePracticeSheet(sections.front().title, sections, file);
+  });
+}
+
 }  // namespace
 
 WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& state,
                             os::RunHost& host, const options::SearchOptions& options) {
   const RunPaths paths =
       PathsFor(host.ApplicationDirectory(), request.first_name, request.second_name, options);
+  if (options.sheet) os::CheckOutputPathLengths({SheetPath(paths.pairs)}, "--sheet makes");
 
   host.ShowStatus(texts::kReadingStatus);
   const texts::TextEncoding encoding = ReadWords(paths.word_list, options.reading, state);
@@ -245,10 +280,10 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
     for (std::size_t at = 0; at < symbol_pairs.size(); ++at) {
       SymbolPair& pair = symbol_pairs[at];
       if (!by_substitution) {
-        const std::size_t lines =
-            WriteRulePairs(file, options.rule, *list, state.Words,
-                           {pair.first, pair.first_list, pair.second, pair.second_list},
-                           pair.line_end, lexicon.columns.Any() ? &pair.framed : nullptr);
+        const std::size_t lines = WriteRulePairs(
+            file, options.rule, *list, state.Words,
+            {pair.first, pair.first_list, pair.second, pair.second_list}, pair.line_end,
+            lexicon.columns.Any() || options.sheet ? &pair.framed : nullptr);
         counts.push_back({pair.first_typed, pair.second_typed, lines});
         written.pair_lines += lines;
         continue;
@@ -257,12 +292,14 @@ WrittenFiles RunSymbolPairs(const SymbolPairsRequest& request, SearchState& stat
       if (at + 1 < symbol_pairs.size()) {
         next_index = StartPairIndex(*list, state.Words, symbol_pairs[at + 1], options.both_ways);
       }
-      const std::size_t lines = WriteLinesOf(indexes, pair, file, host, lexicon);
+      const std::size_t lines =
+          WriteLinesOf(indexes, pair, file, host, lexicon, lexicon.columns.Any() || options.sheet);
       counts.push_back({pair.first_typed, pair.second_typed, lines});
       written.pair_lines += lines;
     }
     file.Close();
   });
+  if (options.sheet) WritePracticeSheet(paths.pairs, lexicon, symbol_pairs, options);
   if (lexicon.columns.Any()) {
     WritePairsTable(paths.pairs, lexicon, symbol_pairs, *list, request, options.sort_by_frequency);
   }

@@ -22,8 +22,9 @@ struct WordPair {
   friend bool operator==(const WordPair&, const WordPair&) = default;
 };
 
-// How many word pairs of each contrast a survey keeps to show.
-inline constexpr std::size_t kContrastExamplePairs = 25;
+// How many word pairs of each contrast a survey keeps to show: at least 200,
+// and the page of a pronouncing dictionary (135,000 words) stays within 8 MB.
+inline constexpr std::size_t kContrastExamplePairs = 200;
 
 struct Contrast {
   std::size_t earlier = 0;  // places of the two symbols in the survey's table

@@ -55,7 +55,7 @@ std::string Joined(std::vector<Spelling> lines) {
 Homophones::Homophones(const lexicon::WordList& read, const lexicon::WordColumns& columns,
                        std::span<const std::int32_t> positions)
     : read_(read) {
-  if (!columns.spelling) return;
+  if (!columns.spelling && !columns.frequency) return;
   std::unordered_map<std::string_view, std::vector<Spelling>> lines_of;
   for (const std::int32_t position : positions) {
     lines_of.try_emplace(read.Trimmed(static_cast<std::size_t>(position)));
@@ -63,18 +63,31 @@ Homophones::Homophones(const lexicon::WordList& read, const lexicon::WordColumns
   for (std::size_t line = 0; line < read.size(); ++line) {
     const auto found = lines_of.find(read.Trimmed(line));
     if (found == lines_of.end()) continue;
-    const std::string_view spelling = columns.spelling->Of(read.Text(), line);
-    if (!spelling.empty())
-      found->second.push_back({spelling, FrequencyAt(read, columns, line), line});
+    const std::string_view spelling =
+        columns.spelling ? columns.spelling->Of(read.Text(), line) : std::string_view();
+    found->second.push_back({spelling, FrequencyAt(read, columns, line), line});
   }
   for (auto& [transcription, lines] : lines_of) {
-    joined_.emplace(transcription, Joined(std::move(lines)));
+    double frequency = 0.0;
+    for (const Spelling& line : lines) frequency += line.frequency;
+    std::erase_if(lines, [](const Spelling& line) { return line.text.empty(); });
+    words_.emplace(transcription, Word{Joined(std::move(lines)), frequency});
   }
 }
 
+const Homophones::Word* Homophones::Find(std::int32_t position) const {
+  const auto found = words_.find(read_.Trimmed(static_cast<std::size_t>(position)));
+  return found == words_.end() ? nullptr : &found->second;
+}
+
 std::string_view Homophones::Spellings(std::int32_t position) const {
-  const auto found = joined_.find(read_.Trimmed(static_cast<std::size_t>(position)));
-  return found == joined_.end() ? std::string_view() : std::string_view(found->second);
+  const Word* word = Find(position);
+  return word == nullptr ? std::string_view() : std::string_view(word->spellings);
+}
+
+double Homophones::Frequency(std::int32_t position) const {
+  const Word* word = Find(position);
+  return word == nullptr ? 0.0 : word->frequency;
 }
 
 }  // namespace search::survey

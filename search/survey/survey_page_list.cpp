@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
-#include "search/pairs/place_positions.h"
 #include "search/survey/survey_page.h"
+#include "search/survey/survey_page_pairs.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/decimal_text.h"
 
@@ -36,32 +36,6 @@ const std::string_view kContrastListStyle =
 
 namespace {
 
-// Where two words differ: the frame, their shared symbols with "_" where they
-// differ, and the positions of those places in the words.
-struct Difference {
-  std::string frame;
-  std::string positions;
-};
-
-Difference DifferenceOf(std::string_view one, std::string_view other) {
-  Difference difference;
-  for (std::size_t start = 0;;) {
-    const std::size_t one_end = std::min(one.find(' ', start), one.size());
-    const std::size_t other_end = other.find(' ');
-    const std::string_view symbol = one.substr(start, one_end - start);
-    if (symbol == other.substr(0, other_end)) {
-      difference.frame += symbol;
-    } else {
-      difference.frame += '_';
-      pairs::AppendPlacePosition(difference.positions, one, start, one_end);
-    }
-    if (one_end == one.size() || other_end == std::string_view::npos) return difference;
-    difference.frame += ' ';
-    start = one_end + 1;
-    other.remove_prefix(other_end + 1);
-  }
-}
-
 std::string Cell(const std::string& text) { return "<span>" + text + "</span>"; }
 
 // The normalised change of entropy the list shows: over tokens where there
@@ -84,23 +58,7 @@ void WriteRow(const PageContext& page, const Contrast& contrast, os::OutputFile&
                  Cell(std::to_string(contrast.words_with_both)) +
                  Cell(std::to_string(row == nullptr ? 0 : row->load.one_place_pairs)) +
                  LoadCell(page, row) + "</summary>");
-  file.WriteLine("<table><thead><tr><th scope=\"col\">With " + earlier +
-                 "</th><th scope=\"col\">With " + later +
-                 "</th><th scope=\"col\">Frame</th><th scope=\"col\">Position</th></tr></thead>"
-                 "<tbody>");
-  for (const WordPair& pair : contrast.examples) {
-    // Where the words differ as matched: a fold may make other symbols alike.
-    const std::string_view one =
-        page.words.matched.Trimmed(static_cast<std::size_t>(pair.earlier_word));
-    const std::string_view other =
-        page.words.matched.Trimmed(static_cast<std::size_t>(pair.later_word));
-    const Difference difference = DifferenceOf(one, other);
-    file.WriteLine("<tr><td>" + EscapedForHtml(WordText(page, pair.earlier_word)) + "</td><td>" +
-                   EscapedForHtml(WordText(page, pair.later_word)) + "</td><td>" +
-                   EscapedForHtml(VisibleText(ShownText(difference.frame, page.encoding))) +
-                   "</td><td>" + difference.positions + "</td></tr>");
-  }
-  file.WriteLine("</tbody></table>");
+  WriteWordPairs(page, contrast, file);
   const auto shown = static_cast<std::int64_t>(contrast.examples.size());
   std::string note = shown < contrast.word_pairs
                          ? "The first " + std::to_string(shown) + " of " +
@@ -147,14 +105,20 @@ void WriteContrastList(const PageContext& page, os::OutputFile& file) {
       (page.words.columns.spelling ? ", and its spellings are shown together (homophones are "
                                      "one word)"
                                    : "") +
-      ". The words with each symbol are counted the same way. Open a row to see its first "
-      "word pairs, each with its frame (the rest of the word, with _ where the two "
-      "differ) and the position of that place in the word.</p>");
+      ". The words with each symbol are counted the same way. Open a row to see its word "
+      "pairs, up to the first " +
+      std::to_string(kShownPairsPerRow) +
+      " in the list's order, each with its frame (the rest of the word, with _ where the two "
+      "differ) and the position of that place in the word" +
+      (page.words.columns.frequency ? ", and the frequency of the rarer word" : "") +
+      ". The filters of position, length and frequency hide pairs within the rows open; "
+      "a row's practice sheet prints its pairs that they leave as cards.</p>");
   WriteLoadDefinitions(page, file);
   file.WriteLine(
       "<form id=\"contrast-filters\" hidden><label>Symbol <input id=\"symbol-filter\" "
       "type=\"search\" autocomplete=\"off\" spellcheck=\"false\"></label><label>At least "
-      "<input id=\"minimum-filter\" type=\"number\" min=\"0\" step=\"1\"> word pairs</label>"
+      "<input id=\"minimum-filter\" type=\"number\" min=\"0\" step=\"1\"> word pairs</label>" +
+      PairFilterFields(page) +
       "<output id=\"contrasts-shown\" aria-live=\"polite\"></output></form>");
   if (page.survey.contrasts.empty()) {
     file.WriteLine("<p>No two symbols make a minimal pair.</p>");

@@ -7,7 +7,10 @@
 #include "search/lexicon/transcription.h"
 #include "search/options/run_options.h"
 #include "search/os/output_names.h"
+#include "search/survey/practice_sheet.h"
 #include "search/survey/survey_page.h"
+#include "search/survey/survey_page_pairs.h"
+#include "search/survey/survey_page_pairs_script.h"
 #include "search/survey/survey_page_script.h"
 #include "search/survey/survey_report.h"
 #include "search/texts/decimal_text.h"
@@ -265,12 +268,14 @@ void WriteHead(const std::string& title, os::OutputFile& file) {
   file.WriteLine(
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
       "style-src 'unsafe-inline'; script-src " +
-      SurveyPageScriptSource() + "\">");
+      SurveyPageScriptSource() + " " + PairListScriptSource() + "\">");
   file.WriteLine(R"(<meta name="viewport" content="width=device-width, initial-scale=1">)");
   file.WriteLine("<title>" + title + "</title>");
   file.WriteLine("<style>");
   file.WriteLine(kStyle);
   file.WriteLine(kContrastListStyle);
+  file.WriteLine(kPairListStyle);
+  file.WriteLine(kPracticeSheetStyle);
   file.WriteLine(ShadeRules() + "</style>");
   file.WriteLine("</head>");
 }
@@ -424,6 +429,7 @@ void WriteSurveyPage(const Survey& survey, const SurveyLoads& loads, const PageW
   // Last, so that the list it sorts and filters is there; the hash in the
   // Content-Security-Policy allows exactly this text.
   file.WriteLine("<script>" + std::string(kSurveyPageScript) + "</script>");
+  file.WriteLine("<script>" + std::string(kPairListScript) + "</script>");
   file.WriteLine("</body>");
   file.WriteLine("</html>");
 }

@@ -107,6 +107,8 @@ const std::vector<NamingCase> kNamingCases = {
     {{"K", "G", "--segments", "auto"}, "", "--segments auto"},
     // Both ways names the pairs file only, last; the word lists are the same.
     {{"K", "G", "--both-ways"}, " (both ways)", "--both-ways", ""},
+    // A practice sheet changes no name: it is named as the pairs file is.
+    {{"K", "G", "--sheet", "--position", "initial"}, " (initial)", "--position initial"},
     {{"--both-ways", "--strip", "012", "K", "G", "--position", "initial"},
      " (initial; strip 012; both ways)",
      "--position initial --strip 012 --both-ways",
@@ -157,6 +159,9 @@ const std::vector<RefusedCase> kRefused = {
     {{"--survey", "--both-ways"},
      "--both-ways pairs a search's words one way and the other; the survey's contrasts count "
      "both ways already"},
+    {{"--survey", "--sheet"},
+     "--sheet prints a search's pairs; the survey page prints the practice sheet of each "
+     "contrast from its row"},
     {{"--sort", "rarity", "K", "G"}, "unknown order 'rarity'; --sort takes frequency"},
     {{"--format", "csv", "K", "G"}, "unknown format 'csv'; use plain, tsv or cmudict"},
     {{"--format", "tsv", "--min-frequency", "1e3", "K", "G"},

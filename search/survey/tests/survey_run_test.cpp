@@ -159,8 +159,7 @@ TEST_F(SurveyRunTest, HomophonesAreOneWord) {
        lexicon::LexiconFormat::kTsv,
        "",
        o + "\t" + ou + "\t1\t2\t2\t1\t1\t0\r\n",
-       {"<tr><td>knot / not (n " + o + " t)</td><td>note (n " + ou +
-        " t)</td><td>n _ t</td><td>medial</td></tr>"},
+       {"\r\nknot / not\tn " + o + " t\tnote\tn " + ou + " t\tn _ t\tmedial\r\n"},
        o + " for " + ou + ": 2 minimal pairs&#10;knot / not (n " + o + " t)" + to + "note (n " +
            ou + " t)&#10;\xE2\x80\xA6&#10;"},
       // A spelling written twice counts its frequencies together: 30 + 30 > 50.
@@ -170,7 +169,8 @@ TEST_F(SurveyRunTest, HomophonesAreOneWord) {
        lexicon::LexiconFormat::kTsv,
        "",
        o + "\t" + ou + "\t1\t3\t3\t1\t1\t0\r\n",
-       {"<tr><td>knot / not (n " + o + " t)</td><td>note (n " + ou + " t)</td>"},
+       // The rarer word's frequency ends the line.
+       {"\r\nknot / not\tn " + o + " t\tnote\tn " + ou + " t\tn _ t\tmedial\t1\r\n"},
        o + " for " + ou + ": 3 minimal pairs&#10;knot / not (n " + o + " t)" + to},
       // An empty spelling is no spelling to show.
       {"empty spelling",
@@ -178,14 +178,14 @@ TEST_F(SurveyRunTest, HomophonesAreOneWord) {
        lexicon::LexiconFormat::kTsv,
        "",
        o + "\t" + ou + "\t1\t2\t2\t1\t1\t0\r\n",
-       {"<tr><td>not (n " + o + " t)</td><td>note (n " + ou + " t)</td>"},
+       {"\r\nnot\tn " + o + " t\tnote\tn " + ou + " t\t"},
        o + " for " + ou + ": 2 minimal pairs&#10;not (n " + o + " t)" + to},
       {"cmudict",
        "NOT  N AA1 T\nKNOT  N AA1 T\nNOTE  N OW1 T\n",
        lexicon::LexiconFormat::kCmudict,
        "",
        "AA1\tOW1\t1\t2\t2\t1\t1\t0\r\n",
-       {"<tr><td>NOT / KNOT (N AA1 T)</td><td>NOTE (N OW1 T)</td><td>N _ T</td><td>medial</td>"},
+       {"\r\nNOT / KNOT\tN AA1 T\tNOTE\tN OW1 T\tN _ T\tmedial\r\n"},
        "AA1 for OW1: 2 minimal pairs&#10;NOT / KNOT (N AA1 T)" + to + "NOTE (N OW1 T)&#10;"},
       {"folded",
        "spelling\ttranscription\nknot\tn " + o + "\xCB\x90 t\nnot\tn " + o + " t\nnote\tn " + ou +
@@ -193,8 +193,8 @@ TEST_F(SurveyRunTest, HomophonesAreOneWord) {
        lexicon::LexiconFormat::kTsv,
        "\xCB\x90",  // ː
        o + "\t" + ou + "\t2\t2\t2\t2\t1\t0\r\n",
-       {"<tr><td>knot (n " + o + "\xCB\x90 t)</td><td>note (n " + ou + " t)</td>",
-        "<tr><td>not (n " + o + " t)</td><td>note (n " + ou + " t)</td>"},
+       {"\r\nknot\tn " + o + "\xCB\x90 t\tnote\tn " + ou + " t\t",
+        "\r\nnot\tn " + o + " t\tnote\tn " + ou + " t\t"},
        o + " for " + ou + ": 2 minimal pairs&#10;knot (n " + o + "\xCB\x90 t)" + to + "note (n " +
            ou + " t)&#10;not (n " + o + " t)" + to + "note"},
   };
@@ -236,16 +236,14 @@ TEST_F(SurveyRunTest, PageNamesTheOptionsAndShowsWordsAsRead) {
        "4 symbols, 2 ordered pairs of symbols with minimal pairs, 8 minimal pairs in all. Only "
        "the pairs whose every replaced place fits the position initial or the context "
        "{ # x } _ AE. Symbols folded: 12 stripped from every symbol before matching.",
-       "<tr><td>cat / cot (K AE1 T)</td><td>gat (G AE2 T)</td><td>_ AE T</td><td>initial</td>"
-       "</tr>",
+       "\r\ncat / cot\tK AE1 T\tgat\tG AE2 T\t_ AE T\tinitial\r\n",
        {{"--position", "initial", "--context", "{ # x } _ AE", "--strip", "12"}}},
       {{contexts::ParseContext("_ AE1", nullptr)},
        "",
        " (_ AE1)",
        "5 symbols, 2 ordered pairs of symbols with minimal pairs, 4 minimal pairs in all. Only "
        "the pairs whose every replaced place fits the context _ AE1.",
-       "<tr><td>cat / cot (K AE1 T)</td><td>got (G AE1 T)</td><td>_ AE1 T</td><td>initial</td>"
-       "</tr>",
+       "\r\ncat / cot\tK AE1 T\tgot\tG AE1 T\t_ AE1 T\tinitial\r\n",
        {{"--context", "_ AE1"}}},
       // @V may be a class: the options do not say which file defines it.
       {{contexts::ParseContext("_ @V", nullptr)},
