@@ -119,7 +119,7 @@ void WriteContrastList(const PageContext& page, os::OutputFile& file) {
       "type=\"search\" autocomplete=\"off\" spellcheck=\"false\"></label><label>At least "
       "<input id=\"minimum-filter\" type=\"number\" min=\"0\" step=\"1\"> word pairs</label>" +
       PairFilterFields(page) +
-      "<output id=\"contrasts-shown\" aria-live=\"polite\"></output></form>");
+      R"(<output id="contrasts-shown" aria-live="polite"></output></form>)");
   if (page.survey.contrasts.empty()) {
     file.WriteLine("<p>No two symbols make a minimal pair.</p>");
     return;
