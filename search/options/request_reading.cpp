@@ -4,6 +4,7 @@
 
 #include "search/lexicon/column_roles.h"
 #include "search/lexicon/transcription.h"
+#include "search/options/file_alone.h"
 #include "search/options/run_options.h"
 #include "search/texts/message_text.h"
 
@@ -129,6 +130,10 @@ bool CheckRequest(const RunRequest& request, std::string& error) {
 
 bool ReadRequest(const std::vector<std::string>& arguments, RunRequest& request,
                  std::string& error) {
+  if (const auto survey = FileAloneArguments(arguments)) {
+    request.file_alone = true;
+    return ReadRequest(*survey, request, error);
+  }
   bool only_symbols = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];

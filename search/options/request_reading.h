@@ -10,7 +10,8 @@ namespace search::options {
 // Reads a command line's arguments (without the program's name) into
 // `request` by the table of run options, then checks them with CheckRequest;
 // false with a usage error in `error`. --help and --version end the reading
-// where they stand.
+// where they stand. A word list given alone reads as the survey that
+// FileAloneArguments makes of it, with `file_alone` set.
 bool ReadRequest(const std::vector<std::string>& arguments, RunRequest& request,
                  std::string& error);
 

@@ -479,6 +479,7 @@ std::string HelpText() {
   std::string text =
       "usage: minpairs [--dir FOLDER] [OPTIONS] [--quiet] [--] FIRST SECOND\n"
       "       minpairs --survey [--dir FOLDER] [OPTIONS] [--quiet]\n"
+      "       minpairs FILE\n"
       "       minpairs --help | --version\n"
       "\n"
       "Finds the minimal pairs of the symbols FIRST and SECOND in FOLDER/in.txt\n"
@@ -490,6 +491,10 @@ std::string HelpText() {
       "With --survey it counts the minimal pairs of every ordered pair of symbols and\n"
       "writes five files: SurveyOfMinimalPairs.tsv, SurveyOfSymbols.tsv,\n"
       "SurveyOfContrasts.tsv, SurveyOfFunctionalLoad.tsv and SurveyOfMinimalPairs.html.\n"
+      "\n"
+      "Given one existing FILE alone (a list dropped onto the program), it surveys\n"
+      "FILE (.tsv as --format tsv, .dict as cmudict) into the output folder beside it,\n"
+      "made if missing, and opens SurveyOfMinimalPairs.html in the browser.\n"
       "\n";
   AppendSection(kLexicon, "Lexicon options:\n",
                 "With a spelling, frequency or gloss column, each file gets a .tsv table beside "

@@ -26,6 +26,9 @@ struct RunRequest {
   SearchOptions search;
   std::vector<PlaceArgument> places;  // in the order given
   std::optional<std::string> classes_file;
+  // A word list given alone (see FileAloneArguments): the survey makes its
+  // output folder when it is missing, and the front end opens the page.
+  bool file_alone = false;
   // The names of the options given, in order, each once.
   std::vector<std::string> given;
 };

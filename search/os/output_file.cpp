@@ -38,6 +38,13 @@ void CheckOutputFolder(const std::string& path) {
                            "' does not exist: create it");
 }
 
+void MakeOutputFolder(const std::string& folder) {
+  const int error = MakeFolder(folder);
+  if (error == 0 || error == EEXIST) return;
+  throw texts::SearchError("cannot create the folder '" + folder +
+                           "': " + texts::SystemReason(error));
+}
+
 OutputFile::OutputFile(std::string path, FileLayer& files)
     : path_(std::move(path)),
       temp_path_(TempPathFor(path_)),

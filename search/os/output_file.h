@@ -17,6 +17,11 @@ namespace search::os {
 // file for that reason; a run may ask before it does anything else.
 void CheckOutputFolder(const std::string& path);
 
+// Makes the folder `folder` unless something of that name is there (a file
+// there fails the first file written into it); raises the SearchError "cannot
+// create the folder '<folder>': <reason>" otherwise.
+void MakeOutputFolder(const std::string& folder);
+
 // A text file written through two buffers, lines ending in CR LF: one is
 // filled while the other is written on a thread of its own. It is written
 // under a temporary name beside `path` and renamed to `path` by Close, so the

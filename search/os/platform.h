@@ -38,6 +38,10 @@ std::size_t PathLength(const std::string& utf8_path);
 // identity of files rather than by their names (a link is not its target).
 bool SameFile(const std::string& utf8_first, const std::string& utf8_second);
 
+// Creates the folder at `utf8_path` (not its parents); 0, or an errno value:
+// EEXIST when something of that name is there.
+int MakeFolder(const std::string& utf8_path);
+
 // Tells the system that `bytes` at `address` are about to be filled in full,
 // so that it may hand them out in large pages: a few faults instead of one per
 // small page. A hint only, which does nothing where it is not offered.

@@ -29,6 +29,10 @@ std::size_t NameLength(std::string_view utf8_name) { return utf8_name.size(); }
 
 std::size_t PathLength(const std::string& utf8_path) { return utf8_path.size(); }
 
+int MakeFolder(const std::string& utf8_path) {
+  return mkdir(utf8_path.c_str(), 0777) == 0 ? 0 : errno;
+}
+
 bool SameFile(const std::string& utf8_first, const std::string& utf8_second) {
   struct stat first {};
   struct stat second {};

@@ -104,6 +104,10 @@ bool FileIdentity(const std::string& utf8_path, BY_HANDLE_FILE_INFORMATION& iden
 }
 }  // namespace
 
+int MakeFolder(const std::string& utf8_path) {
+  return CreateDirectoryW(WidePath(utf8_path).c_str(), nullptr) ? 0 : LastErrorNumber();
+}
+
 bool SameFile(const std::string& utf8_first, const std::string& utf8_second) {
   BY_HANDLE_FILE_INFORMATION first{};
   BY_HANDLE_FILE_INFORMATION second{};

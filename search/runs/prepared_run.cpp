@@ -5,6 +5,7 @@
 #include "search/contexts/fold.h"
 #include "search/contexts/places.h"
 #include "search/lexicon/transcription.h"
+#include "search/os/output_file.h"
 #include "search/survey/survey_run.h"
 #include "search/texts/class_texts.h"
 #include "search/texts/encoding.h"
@@ -82,6 +83,8 @@ PreparedRun PrepareRun(options::RunRequest request) {
 std::optional<WrittenFiles> Run(const PreparedRun& run, os::RunHost& host, SearchState& state) {
   const options::RunRequest& request = run.request;
   if (request.action == options::Action::kSurvey) {
+    // A list given alone may lie where no output folder has been made yet.
+    if (request.file_alone) os::MakeOutputFolder(host.ApplicationDirectory() + "/output");
     survey::RunSurvey(host, request.search);
     return std::nullopt;
   }

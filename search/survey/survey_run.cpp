@@ -46,15 +46,22 @@ std::function<double(std::size_t)> FrequenciesOf(const lexicon::WordListFile& in
   };
 }
 
+// The survey's file `name` in the output folder of `folder`, named with the options' suffix.
+std::string OutputPath(const std::string& folder, std::string_view name,
+                       const options::SearchOptions& options) {
+  return folder + "/output/" + NamedWith(name, os::OptionsSuffix(options.NamedInFiles()));
+}
+
 }  // namespace
+
+std::string SurveyPagePath(const std::string& folder, const options::SearchOptions& options) {
+  return OutputPath(folder, kSurveyPageFile, options);
+}
 
 void RunSurvey(os::RunHost& host, const options::SearchOptions& options) {
   const std::string folder = host.ApplicationDirectory();
   const std::string word_list_path = options.input.value_or(folder + "/in.txt");
-  const std::string suffix = os::OptionsSuffix(options.NamedInFiles());
-  const auto output = [&](std::string_view name) {
-    return folder + "/output/" + NamedWith(name, suffix);
-  };
+  const auto output = [&](std::string_view name) { return OutputPath(folder, name, options); };
   // What the run is doing, for the message if memory runs out.
   std::string doing = "read '" + word_list_path + "'";
   // A missing output folder, or names too long for it, show before a long count.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "search/options/search_options.h"
 #include "search/os/run_host.h"
 
@@ -15,5 +17,8 @@ namespace search::survey {
 // with their spellings joined. Throws SearchError on any failure; a file that
 // could not be written in full is removed.
 void RunSurvey(os::RunHost& host, const options::SearchOptions& options = {});
+
+// The page that RunSurvey writes for the folder `folder` with `options`.
+std::string SurveyPagePath(const std::string& folder, const options::SearchOptions& options);
 
 }  // namespace search::survey

@@ -41,6 +41,18 @@ std::string PairCountText(std::size_t pairs, std::string_view file_name) {
   return text;
 }
 
+std::string OutputFolderText(std::string_view folder) {
+  std::string text = "The files are in '";
+  (text += EscapedForMessage(folder)) += "'.";
+  return text;
+}
+
+std::string PageNotOpenedText(std::string_view page, std::string_view reason) {
+  std::string text = "cannot open '";
+  (((text += page) += "' in a browser: ") += reason) += "; open it from its folder";
+  return EscapedForMessage(text);
+}
+
 std::string SurveyProgressText(std::size_t done, std::size_t total) {
   return "Counted " + std::to_string(done) + " / " + std::to_string(total) + " distinct words ...";
 }

@@ -55,6 +55,18 @@ std::string SurveyProgressText(std::size_t done, std::size_t total);
 std::string SurveySummaryText(std::size_t symbols, std::int64_t symbol_pairs,
                               std::int64_t minimal_pairs);
 
+// A word list given alone, surveyed where it lies.
+
+// "The files are in '/home/ana/lists/output'.", the folder escaped as in EscapedForMessage.
+std::string OutputFolderText(std::string_view folder);
+
+// Why the page did not open: "cannot open 'PAGE' in a browser: REASON; open it
+// from its folder", escaped as in EscapedForMessage.
+std::string PageNotOpenedText(std::string_view page, std::string_view reason);
+
+// Holds open the console that was made for the program alone.
+inline constexpr std::string_view kPressEnterText = "Press Enter to close";
+
 std::string TooManySymbolsText(const std::string& list_name, std::size_t limit);
 
 }  // namespace search::texts

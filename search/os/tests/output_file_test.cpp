@@ -176,5 +176,27 @@ TEST(OutputFile, ReplacesASymbolicLinkAndNeverWritesThroughIt) {
 }
 #endif
 
+// Made when missing, kept when there; what is in the way fails the first file
+// written into it, and a folder that cannot be made fails with the reason.
+TEST(MakeOutputFolder, MakesWhatIsMissingAndLeavesWhatIsThere) {
+  TempFolder folder;
+  MakeOutputFolder(folder.utf8() + "/output");
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "output"));
+  folder.Write("output/kept.txt", "kept");
+  MakeOutputFolder(folder.utf8() + "/output");
+  EXPECT_EQ(folder.Read("output/kept.txt"), "kept");
+  folder.Write("a file", "");
+  MakeOutputFolder(folder.utf8() + "/a file");
+  EXPECT_EQ(folder.Read("a file"), "");
+  try {
+    MakeOutputFolder(folder.utf8() + "/missing/output");
+    ADD_FAILURE() << "made a folder in a missing one";
+  } catch (const texts::SearchError& error) {
+    EXPECT_STREQ(error.what(), ("cannot create the folder '" + folder.utf8() +
+                                "/missing/output': No such file or directory")
+                                   .c_str());
+  }
+}
+
 }  // namespace
 }  // namespace search::os
