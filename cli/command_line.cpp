@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/console_host.h"
+#include "cli/desktop.h"
 #include "search/contexts/context_error.h"
 #include "search/lexicon/transcription.h"
 #include "search/lexicon/unspaced_words.h"
@@ -15,6 +16,7 @@
 #include "search/options/run_options.h"
 #include "search/runs/look_alikes.h"
 #include "search/runs/prepared_run.h"
+#include "search/survey/survey_run.h"
 #include "search/texts/message_text.h"
 #include "search/texts/status_texts.h"
 #include "version.h"
@@ -97,10 +99,57 @@ int CheckOutput(int status, std::ostream& out, std::ostream& err) {
   return 1;
 }
 
+// Prepares and runs a search or a survey; returns the exit status.
+int RunRequested(RunRequest request, std::ostream& out, std::ostream& err, StatusLines lines) {
+  // The classes file is read before the contexts that name its classes; its
+  // faults are the run's (status 1), the contexts' are usage errors.
+  std::optional<search::runs::PreparedRun> run;
+  try {
+    run = search::runs::PrepareRun(std::move(request));
+  } catch (const search::contexts::ContextError& fault) {
+    err << "minpairs: " << search::texts::EscapedForMessage(fault.what()) << "\n"
+        << search::options::HelpText();
+    return 2;
+  } catch (const std::exception& fault) {
+    err << "minpairs: error: " << fault.what() << '\n';
+    return 1;
+  }
+  const int status = RunPrepared(*run, out, err, lines);
+  return status == 0 ? CheckOutput(status, out, err) : status;
+}
+
+// Says where the survey's files are and opens its page; a page that does not
+// open is a note, as the files are all written.
+int ShowSurveyPage(const std::string& output_folder, const std::string& page, std::ostream& out,
+                   std::ostream& err, Desktop& desktop) {
+  out << search::texts::OutputFolderText(output_folder) << '\n';
+  std::string reason;
+  if (!desktop.Open(page, reason)) {
+    err << "minpairs: note: " << search::texts::PageNotOpenedText(page, reason) << '\n';
+  }
+  return CheckOutput(0, out, err);
+}
+
+// A word list given alone: surveyed where it lies, its page opened, and a
+// console made for this program alone held open until Enter, so that the
+// summary, or the error, can be read before Windows closes it.
+int RunFileAlone(RunRequest request, std::ostream& out, std::ostream& err, Desktop& desktop,
+                 StatusLines lines) {
+  const std::string output_folder = request.folder + "/output";
+  const std::string page = search::survey::SurveyPagePath(request.folder, request.search);
+  int status = RunRequested(std::move(request), out, err, lines);
+  if (status == 0) status = ShowSurveyPage(output_folder, page, out, err, desktop);
+  if (desktop.ConsoleProcessCount() == 1) {
+    out << search::texts::kPressEnterText << std::flush;
+    desktop.WaitForEnter();
+  }
+  return status;
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   StatusLines lines) {
+                   Desktop& desktop, StatusLines lines) {
   RunRequest request;
   std::string error;
   if (!search::options::ReadRequest(arguments, request, error)) {
@@ -118,21 +167,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     case Action::kSurvey:
       break;
   }
-  // The classes file is read before the contexts that name its classes; its
-  // faults are the run's (status 1), the contexts' are usage errors.
-  std::optional<search::runs::PreparedRun> run;
-  try {
-    run = search::runs::PrepareRun(std::move(request));
-  } catch (const search::contexts::ContextError& fault) {
-    err << "minpairs: " << search::texts::EscapedForMessage(fault.what()) << "\n"
-        << search::options::HelpText();
-    return 2;
-  } catch (const std::exception& fault) {
-    err << "minpairs: error: " << fault.what() << '\n';
-    return 1;
-  }
-  const int status = RunPrepared(*run, out, err, lines);
-  return status == 0 ? CheckOutput(status, out, err) : status;
+  if (request.file_alone) return RunFileAlone(std::move(request), out, err, desktop, lines);
+  return RunRequested(std::move(request), out, err, lines);
 }
 
 }  // namespace cli

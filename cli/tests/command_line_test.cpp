@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "expected_texts.h"
+#include "fake_desktop.h"
 #include "program_folder.h"
 
 namespace cli {
@@ -31,7 +32,8 @@ std::string Lines(std::initializer_list<std::string_view> texts) {
 
 Outcome RunMinpairs(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
-  const int status = RunCommandLine(arguments, out, err);
+  FakeDesktop desktop;
+  const int status = RunCommandLine(arguments, out, err, desktop);
   return {status, out.str(), err.str()};
 }
 
@@ -207,12 +209,13 @@ TEST_F(CommandLineTest, LexiconOptionsReadAnotherFileAndNameTheOutputs) {
 TEST_F(CommandLineTest, ALostSummaryStopsTheRunWithOneError) {
   std::ostringstream out, err;
   out.setstate(std::ios::badbit);
-  EXPECT_EQ(RunCommandLine({"--dir", folder.utf8(), "P", "T"}, out, err), 1);
+  FakeDesktop desktop;
+  EXPECT_EQ(RunCommandLine({"--dir", folder.utf8(), "P", "T"}, out, err, desktop), 1);
   EXPECT_EQ(err.str(), Lines({kExpectedReading, kExpectedMakingLists,
                               "minpairs: error: cannot write to standard output"}));
   EXPECT_FALSE(folder.Exists("output/VendrelForPAndT.txt"));
   std::ostringstream version_err;
-  EXPECT_EQ(RunCommandLine({"--version"}, out, version_err), 1);
+  EXPECT_EQ(RunCommandLine({"--version"}, out, version_err, desktop), 1);
   EXPECT_EQ(version_err.str(), "minpairs: error: cannot write to standard output\n");
 }
 

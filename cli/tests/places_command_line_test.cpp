@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "fake_desktop.h"
 #include "program_folder.h"
 
 namespace cli {
@@ -24,7 +25,8 @@ class PlacesCommandLineTest : public ::testing::Test {
   int Run(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"--quiet", "--dir", folder.utf8()});
     std::ostringstream out_stream, err_stream;
-    const int status = RunCommandLine(arguments, out_stream, err_stream);
+    FakeDesktop desktop;
+    const int status = RunCommandLine(arguments, out_stream, err_stream, desktop);
     out = out_stream.str();
     err = err_stream.str();
     return status;
