@@ -34,6 +34,7 @@ The files are in '$folder/output'."
 expect stdout "$summary" "$(cat "$work/out.txt")"
 expect "opened page" "$folder/output/SurveyOfMinimalPairs.html" "$(cat "$work/opened")"
 expect "output files" "SurveyOfContrasts.tsv
+SurveyOfFunctionalLoad.tsv
 SurveyOfMinimalPairs.html
 SurveyOfMinimalPairs.tsv
 SurveyOfSymbols.tsv" "$(ls "$folder/output")"

@@ -111,8 +111,9 @@ TEST_F(FileAloneTest, AFailedSurveyOpensNothingAndStillHoldsItsConsole) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.out, "Press Enter to close");
   EXPECT_EQ(outcome.err, std::string(kExpectedReading) + "\nminpairs: error: '" + Folder() +
-                             "/spellings.tsv' line 1: no column is named 'transcription' (the "
-                             "first line names the columns, separated by tabs)\n");
+                             "/spellings.tsv' line 1: no column is named 'transcription'; the "
+                             "columns are 'word', 'spelling': name the transcription column with "
+                             "--columns transcription=word\n");
   EXPECT_TRUE(desktop.opened.empty());
   EXPECT_EQ(desktop.waits, 1);
 }
