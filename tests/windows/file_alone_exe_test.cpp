@@ -153,6 +153,7 @@ TEST_F(FileAloneExeTest, OnAConsoleItSharesItEndsByItself) {
       CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(screen, INVALID_HANDLE_VALUE);
+  SetConsoleScreenBufferSize(screen, COORD{400, 100});  // wide enough for a path
   // What a program started from here inherits, as from a command prompt.
   SetStdHandle(STD_OUTPUT_HANDLE, screen);
   SetStdHandle(STD_ERROR_HANDLE, screen);

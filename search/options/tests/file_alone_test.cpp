@@ -82,8 +82,8 @@ TEST(FileAlone, ReadsAsASurveyMarkedAsGivenAlone) {
   ASSERT_TRUE(ReadRequest({temp.utf8() + "/lexicon.dict"}, request, error)) << error;
   EXPECT_TRUE(request.file_alone);
   EXPECT_EQ(request.action, Action::kSurvey);
-  EXPECT_EQ(request.folder, Utf8(temp.path()));
-  EXPECT_EQ(request.search.input, Utf8(temp.path() / "lexicon.dict"));
+  EXPECT_EQ(request.folder, temp.utf8());  // its separators as given
+  EXPECT_EQ(request.search.input, temp.utf8() + "/lexicon.dict");
   EXPECT_EQ(request.search.reading.format, lexicon::LexiconFormat::kCmudict);
   EXPECT_TRUE(request.symbols.empty());
 
